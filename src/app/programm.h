@@ -1,0 +1,32 @@
+#pragma once
+// The program-wide state, owned in one place and handed to windows by reference.
+
+#include "scenes/szenenliste.h"
+#include "view/tkosys.h"
+
+#include <cstdint>
+#include <string>
+
+namespace orbisto {
+
+class Programm {
+public:
+    TKoSys KoSys;
+
+    // 0 Original-Modus, 1 Vorschau-Modus for a new object, 2 while a list entry is edited.
+    std::int32_t Modus = 0;
+    std::int32_t EditIndex = 0;  // 1-based list entry under edit (mode 2)
+    bool EditVor = false;        // the Vor mark the edited entry had when editing began
+    bool Gespeichert = false;    // the object list has no unsaved change
+    bool GrafikBereit = false;   // the main window has finished its set-up
+
+    std::int32_t MausStartX = 0, MausStartY = 0;
+
+    std::string ProgrammVerzeichnis;
+    std::string ListenDatei;
+    std::string GrafikDatei;
+
+    Szenenliste Szenen;
+};
+
+}  // namespace orbisto
