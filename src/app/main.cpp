@@ -1,1 +1,46 @@
-int main() { return 0; }
+#include "app/meldungen_widget.h"
+#include "app/oglpanel_widget.h"
+#include "app/orbisto2013_form.h"
+#include "app/programm.h"
+
+#include <QApplication>
+#include <QFont>
+
+#include <exception>
+
+namespace {
+
+// An error that no handler caught ends that handler and is shown in one box; the
+// program keeps running.
+class OrbistoApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* empfaenger, QEvent* ereignis) override
+    {
+        try {
+            return QApplication::notify(empfaenger, ereignis);
+        } catch (const std::exception& e) {
+            orbisto::FehlerAnzeigen(QString::fromUtf8(e.what()));
+        } catch (...) {
+            orbisto::FehlerAnzeigen(QStringLiteral("Unbekannter Fehler"));
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    orbisto::TOGLPanel::StandardFormatSetzen();  // before any widget exists
+
+    OrbistoApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("Orbisto"));
+    app.setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+
+    orbisto::Programm programm;  // the view state exists before any window
+    orbisto::TOrbisto2013Form hauptfenster(programm);
+    hauptfenster.show();
+    return app.exec();
+}

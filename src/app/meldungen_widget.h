@@ -1,0 +1,39 @@
+#pragma once
+// The message boxes every window uses. Each one beeps first, then shows a modal box
+// captioned "Orbisto". A "\r" in a text is a line break; texts are shown as plain text,
+// so a formula such as "x<y" is never taken for markup.
+
+#include <QString>
+
+#include <exception>
+#include <functional>
+
+class QWidget;
+
+namespace orbisto {
+
+// Beep, then an error box with OK.
+void Fehlermeldung(const QString& text, QWidget* parent = nullptr);
+
+// Beep, then a question with "Ja" and "Nein"; true on "Ja". Escape or closing the box
+// counts as "Nein".
+bool Bestaetigung(const QString& text, QWidget* parent = nullptr);
+
+// The one box for an error that no handler caught. While it is open, further calls
+// show nothing and return false, so a timer that keeps failing cannot stack up boxes.
+bool FehlerAnzeigen(const QString& text);
+
+// The text the user sees for a caught error: what() of a std::exception (UTF-8),
+// otherwise "Unbekannter Fehler".
+QString FehlerText(const std::exception_ptr& fehler);
+
+// Runs a handler wired to a control; an error it raises is shown with FehlerAnzeigen
+// instead of unwinding into Qt's event loop. Returns false if the handler failed.
+bool FehlerAbfangen(const std::function<void()>& handler);
+
+// The beep that precedes every box (QApplication::beep unless replaced). Returns the
+// previous one; tests put a recorder here.
+using Signalton = void (*)();
+Signalton SignaltonSetzen(Signalton ton);
+
+}  // namespace orbisto

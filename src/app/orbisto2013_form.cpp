@@ -1,0 +1,231 @@
+#include "app/orbisto2013_form.h"
+
+#include "app/mausdrehung.h"
+#include "app/meldungen_widget.h"
+#include "app/oglpanel_widget.h"
+#include "app/programm.h"
+#include "app/zeichnen.h"
+#include "ui_orbisto2013_form.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPalette>
+#include <QTableWidget>
+
+namespace orbisto {
+
+namespace {
+
+const QColor Gelb(0xFF, 0xFF, 0x00);  // $00FFFF: red and green full
+
+QTableWidgetItem* festeZelle(const QString& text, const QColor& hintergrund)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled);
+    item->setBackground(hintergrund);
+    return item;
+}
+
+}  // namespace
+
+TOrbisto2013Form::TOrbisto2013Form(Programm& programm, QWidget* parent)
+    : QMainWindow(parent), programm_(programm), ui(std::make_unique<Ui::TOrbisto2013Form>())
+{
+    ui->setupUi(this);
+    FormCreate();
+}
+
+TOrbisto2013Form::~TOrbisto2013Form() = default;
+
+TOGLPanel* TOrbisto2013Form::OGLPanel() const { return ui->OGLPanel; }
+
+void TOrbisto2013Form::FormCreate()
+{
+    Programm& p = programm_;
+    p.ProgrammVerzeichnis = QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString();
+    p.GrafikDatei = p.ProgrammVerzeichnis + "/*.*";
+    p.ListenDatei = p.ProgrammVerzeichnis + "/*.*";
+
+    OGLTimer.setInterval(100);
+    connect(&OGLTimer, &QTimer::timeout, this, &TOrbisto2013Form::OGLTimerTimer);
+    SystemZRotationTimer.setInterval(50);
+    connect(&SystemZRotationTimer, &QTimer::timeout, this, &TOrbisto2013Form::SystemZRotationTimerTimer);
+
+    // The drawing surface: its context and glyph lists come with its first showing.
+    ui->OGLPanel->SetRenderPass([this](int breite, int hoehe) {
+        programm_.KoSys.FontBasis = ui->OGLPanel->FontBasis();
+        programm_.KoSys.Quadrik = ui->OGLPanel->Quadrik();
+        orbisto::Zeichnen(programm_, breite, hoehe);
+    });
+    connect(ui->OGLPanel, &TOGLPanel::MausGedrueckt, this, &TOrbisto2013Form::OGLPanelMouseDown);
+    connect(ui->OGLPanel, &TOGLPanel::MausBewegt, this, &TOrbisto2013Form::OGLPanelMouseMove);
+    connect(ui->OGLPanel, &TOGLPanel::MausLosgelassen, this, &TOrbisto2013Form::OGLPanelMouseUp);
+
+    setGeometry(10, 10, 869, 784);
+
+    ui->liPanel->setMinimumWidth(40);
+    ui->Splitter->setSizes({ui->KoSysSteuerPanel->width() + 16, width() - ui->KoSysSteuerPanel->width() - 16 - 8});
+    ui->Splitter->setStretchFactor(0, 0);
+    ui->Splitter->setStretchFactor(1, 1);
+    ui->liSplitter->setStretchFactor(0, 0);
+    ui->liSplitter->setStretchFactor(1, 1);
+    ui->reSplitter->setStretchFactor(0, 0);
+    ui->reSplitter->setStretchFactor(1, 1);
+
+    GitterEinrichten();
+    ModusSetzen(0);
+
+    statusPanel0_ = new QLabel(QStringLiteral(" (X/Y) = (0/0)"), this);
+    statusPanel0_->setObjectName(QStringLiteral("StatusPanel0"));
+    statusPanel0_->setFixedWidth(200);
+    statusPanel1_ = new QLabel(this);
+    statusPanel1_->setObjectName(QStringLiteral("StatusPanel1"));
+    ui->StatusBar->addWidget(statusPanel0_);
+    ui->StatusBar->addWidget(statusPanel1_, 1);
+
+    EditorZeigen(false);
+    MenuesVerbinden();
+
+    p.Gespeichert = true;
+    ui->TestMen->setVisible(false);
+
+    // The drawing surface changes size with the window and with both splitters.
+    ui->OGLPanel->installEventFilter(this);
+
+    Zeichnen();
+    p.GrafikBereit = true;
+    ZeichnenAnfordern();
+}
+
+void TOrbisto2013Form::GitterEinrichten()
+{
+    const QColor knopf = palette().color(QPalette::Button);
+
+    QTableWidget* ed = ui->ObjEdSAGrid;
+    ed->setColumnCount(2);
+    ed->setRowCount(21);
+    ed->horizontalHeader()->hide();
+    ed->verticalHeader()->hide();
+    ed->verticalHeader()->setDefaultSectionSize(18);
+    ed->setItem(0, 0, festeZelle(QStringLiteral("Objekt"), Gelb));
+    ed->setItem(0, 1, festeZelle(QString(), Gelb));
+    for (int r = 1; r < 21; ++r)
+        ed->setItem(r, 0, festeZelle(QString(), knopf));
+
+    QTableWidget* liste = ui->ObjFSAGrid;
+    liste->setColumnCount(23);
+    liste->setRowCount(2);
+    liste->horizontalHeader()->hide();
+    liste->verticalHeader()->hide();
+    liste->setRowHeight(1, 18);
+    liste->setColumnWidth(0, 30);
+    liste->setColumnWidth(1, 30);
+    liste->setColumnWidth(2, 120);
+    for (int c = 3; c < 23; ++c)
+        liste->setColumnWidth(c, 30);
+    const QString kopf[] = {QStringLiteral("Vor"), QStringLiteral("Orig"), QStringLiteral("Objekt")};
+    for (int c = 0; c < 23; ++c)
+        liste->setItem(0, c, festeZelle(c < 3 ? kopf[c] : QString(), knopf));
+    ui->reSplitter->setSizes({100, height()});
+}
+
+void TOrbisto2013Form::MenuesVerbinden()
+{
+    connect(ui->BeendenMen, &QAction::triggered, this, &QWidget::close);
+}
+
+void TOrbisto2013Form::Zeichnen() { ui->OGLPanel->JetztZeichnen(); }
+
+void TOrbisto2013Form::ZeichnenAnfordern()
+{
+    // Starting a running timer would restart it; requests only ever shorten the wait.
+    if (!OGLTimer.isActive())
+        OGLTimer.start();
+}
+
+void TOrbisto2013Form::OGLTimerTimer()
+{
+    if (!programm_.GrafikBereit)
+        return;  // try again next interval
+    OGLTimer.stop();
+    Zeichnen();
+}
+
+void TOrbisto2013Form::SystemZRotationTimerTimer()
+{
+    programm_.KoSys.zDrehung += 1;
+    Zeichnen();
+}
+
+void TOrbisto2013Form::ModusSetzen(int modus)
+{
+    programm_.Modus = modus;
+    const QColor knopf = palette().color(QPalette::Button);
+    QTableWidget* liste = ui->ObjFSAGrid;
+    liste->item(0, 0)->setBackground(modus == 0 ? knopf : Gelb);
+    liste->item(0, 1)->setBackground(modus == 0 ? Gelb : knopf);
+}
+
+void TOrbisto2013Form::EditorZeigen(bool sichtbar)
+{
+    int hoehe = 2;
+    if (sichtbar) {
+        const int client = centralWidget()->height();
+        hoehe = client > 400 ? client - 340 : 100;
+    }
+    QList<int> groessen = ui->liSplitter->sizes();
+    const int gesamt = groessen.value(0) + groessen.value(1);
+    ui->liSplitter->setSizes({hoehe, qMax(0, gesamt - hoehe)});
+    ui->ObjEdSAGrid->setVisible(sichtbar);
+    ui->ObjEdToolBar->setVisible(sichtbar);
+}
+
+void TOrbisto2013Form::FormResize()
+{
+    if (!programm_.GrafikBereit)
+        return;
+    statusPanel0_->setText(QStringLiteral("   Grafik: (%1/%2)")
+                               .arg(ui->OGLPanel->width())
+                               .arg(ui->OGLPanel->height()));
+    ZeichnenAnfordern();
+}
+
+bool TOrbisto2013Form::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (objekt == ui->OGLPanel && ereignis->type() == QEvent::Resize)
+        FormResize();
+    return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+bool TOrbisto2013Form::FormCloseQuery()
+{
+    if (programm_.Gespeichert)
+        return true;
+    return Bestaetigung(QStringLiteral("Objektliste so noch nicht gespeichert.\rTrotzdem beenden?"), this);
+}
+
+void TOrbisto2013Form::closeEvent(QCloseEvent* event)
+{
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TOrbisto2013Form::OGLPanelMouseDown(int x, int y) { MausGedrueckt(programm_, x, y); }
+
+void TOrbisto2013Form::OGLPanelMouseMove(int x, int y, bool nurLinkeTaste)
+{
+    if (MausBewegt(programm_, x, y, nurLinkeTaste))
+        Zeichnen();
+}
+
+void TOrbisto2013Form::OGLPanelMouseUp(int, int)
+{
+    MausLosgelassen(programm_);
+    Zeichnen();
+}
+
+}  // namespace orbisto

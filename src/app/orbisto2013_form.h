@@ -1,0 +1,64 @@
+#pragma once
+// The main window: menus, panels, the drawing surface, display modes and the
+// redraw cycle. It shows the program state that Programm owns.
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <memory>
+
+class QLabel;
+
+namespace Ui {
+class TOrbisto2013Form;
+}
+
+namespace orbisto {
+
+class Programm;
+class TOGLPanel;
+
+class TOrbisto2013Form : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TOrbisto2013Form(Programm& programm, QWidget* parent = nullptr);
+    ~TOrbisto2013Form() override;
+
+    Programm& programm() { return programm_; }
+    TOGLPanel* OGLPanel() const;
+
+    // The render pass, at once. Does nothing until the drawing surface exists.
+    void Zeichnen();
+    // Deferred redraw: requests within one 100 ms interval give a single pass, and
+    // nothing is drawn before set-up has finished.
+    void ZeichnenAnfordern();
+    void ModusSetzen(int modus);
+    void EditorZeigen(bool sichtbar);
+
+    QTimer OGLTimer;
+    QTimer SystemZRotationTimer;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void FormCreate();
+    void FormResize();
+    bool FormCloseQuery();
+    void OGLTimerTimer();
+    void SystemZRotationTimerTimer();
+    void OGLPanelMouseDown(int x, int y);
+    void OGLPanelMouseMove(int x, int y, bool nurLinkeTaste);
+    void OGLPanelMouseUp(int x, int y);
+    void GitterEinrichten();
+    void MenuesVerbinden();
+
+    Programm& programm_;
+    std::unique_ptr<Ui::TOrbisto2013Form> ui;
+    QLabel* statusPanel0_ = nullptr;
+    QLabel* statusPanel1_ = nullptr;
+};
+
+}  // namespace orbisto

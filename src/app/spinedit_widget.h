@@ -1,0 +1,69 @@
+#pragma once
+// The spin edit of every window: a text field with up/down arrows that holds a whole
+// number.
+//
+// - Value() is the whole number in the text, or MinValue when the text is not one.
+//   Any text may be typed, letters too; nothing is blocked.
+// - setValue() clamps to MinValue ... MaxValue, unless both are equal (then there is
+//   no range at all). Changing MinValue or MaxValue leaves the text alone, so in a .ui
+//   file set both before Value.
+// - The arrows, the arrow keys and the mouse wheel step by Increment (PageUp/PageDown
+//   by ten increments), clamped like setValue().
+// - A typed number outside the range counts as typed until the field loses focus;
+//   then it is put into the range.
+// - Change() is raised on every change of the text, typed or set, and synchronously,
+//   so a handler may set the value again (nested). Setting the value the field already
+//   shows raises nothing.
+// - EditorEnabled false: the text cannot be typed into, the arrows still work.
+//
+// Setters follow Qt's naming so that uic can set the properties from a .ui file.
+
+#include <QAbstractSpinBox>
+
+namespace orbisto {
+
+class TSpinEdit : public QAbstractSpinBox {
+    Q_OBJECT
+    Q_PROPERTY(int MinValue READ MinValue WRITE setMinValue)
+    Q_PROPERTY(int MaxValue READ MaxValue WRITE setMaxValue)
+    Q_PROPERTY(int Increment READ Increment WRITE setIncrement)
+    Q_PROPERTY(bool EditorEnabled READ EditorEnabled WRITE setEditorEnabled)
+    Q_PROPERTY(int Value READ Value WRITE setValue NOTIFY Change USER true)
+
+public:
+    explicit TSpinEdit(QWidget* parent = nullptr);
+
+    int Value() const;
+    void setValue(int wert);
+
+    int MinValue() const { return min_; }
+    void setMinValue(int wert);
+    int MaxValue() const { return max_; }
+    void setMaxValue(int wert);
+    int Increment() const { return increment_; }
+    void setIncrement(int wert) { increment_ = wert; }
+    bool EditorEnabled() const;
+    void setEditorEnabled(bool an);
+
+    // Puts a text into the field as if it had been typed: no clamping.
+    void setText(const QString& text);
+
+    void stepBy(int schritte) override;
+    QSize sizeHint() const override;
+
+signals:
+    void Change();
+
+protected:
+    StepEnabled stepEnabled() const override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    int Begrenzt(long long wert) const;
+
+    int min_ = 0;
+    int max_ = 0;
+    int increment_ = 1;
+};
+
+}  // namespace orbisto

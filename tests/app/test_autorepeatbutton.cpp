@@ -1,0 +1,213 @@
+#include "app/autorepeatbutton_widget.h"
+#include "app/meldungen_widget.h"
+#include "core/zahltext.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using orbisto::TRxSpeedButton;
+
+namespace {
+
+// The repetition is driven by the button's own timer; firing it by hand makes the
+// sequence exact without waiting for real time.
+bool Feuern(QTimer* timer)
+{
+    if (!timer->isActive())
+        return false;
+    QTimerEvent ablauf(timer->timerId());
+    QCoreApplication::sendEvent(timer, &ablauf);
+    return true;
+}
+
+// Closes every modal message box with OK and keeps its text.
+class BoxSchliesser : public QObject {
+public:
+    BoxSchliesser() { Planen(); }
+    QStringList texte;
+
+private:
+    // A fresh single shot each time, so that boxes opened inside boxes are closed too.
+    void Planen() { QTimer::singleShot(10, this, &BoxSchliesser::Pruefen); }
+
+    void Pruefen()
+    {
+        Planen();
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box == letzte_)
+            return;
+        letzte_ = box;
+        texte.append(box->text());
+        box->button(QMessageBox::Ok)->click();
+    }
+
+    QPointer<QMessageBox> letzte_;
+};
+
+void StillerSignalton() {}
+
+}  // namespace
+
+class TestAutoRepeatButton : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { orbisto::SignaltonSetzen(&StillerSignalton); }
+    void init();
+    void cleanup();
+
+    void klickBeimLoslassen();
+    void wiederholung_data();
+    void wiederholung();
+    void echterTimerWiederholt();
+    void fehlerBeendetWiederholung();
+    void modaleBoxBeendetWiederholung();
+
+private:
+    QWidget* fenster_ = nullptr;
+    TRxSpeedButton* knopf_ = nullptr;
+    QTimer* timer_ = nullptr;
+    int klicks_ = 0;
+};
+
+void TestAutoRepeatButton::init()
+{
+    // A shown window: a modal box blocks it, which the button has to notice.
+    fenster_ = new QWidget;
+    knopf_ = new TRxSpeedButton(fenster_);
+    auto* feld = new QLineEdit(fenster_);  // holds the focus, as in a real window
+    auto* layout = new QVBoxLayout(fenster_);
+    layout->addWidget(feld);
+    layout->addWidget(knopf_);
+    klicks_ = 0;
+    knopf_->setOnClick([this] { ++klicks_; });
+    timer_ = knopf_->findChild<QTimer*>(QStringLiteral("RepeatTimer"));
+    QVERIFY(timer_);
+    feld->setFocus();
+    fenster_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(fenster_));
+}
+
+void TestAutoRepeatButton::cleanup()
+{
+    delete fenster_;
+    fenster_ = nullptr;
+}
+
+void TestAutoRepeatButton::klickBeimLoslassen()
+{
+    QTest::mousePress(knopf_, Qt::LeftButton);
+    QCOMPARE(klicks_, 0);
+    QTest::mouseRelease(knopf_, Qt::LeftButton);
+    QCOMPARE(klicks_, 1);
+    QVERIFY(!timer_->isActive());
+}
+
+void TestAutoRepeatButton::wiederholung_data()
+{
+    QTest::addColumn<bool>("einstellen");  // false: the button's defaults
+    QTest::addColumn<int>("pause");
+    QTest::addColumn<int>("intervall");
+
+    QTest::newRow("Vorgabe 500/100") << false << 500 << 100;
+    QTest::newRow("Drehung 300/100") << true << 300 << 100;
+    QTest::newRow("Verschiebung 500/50") << true << 500 << 50;
+}
+
+void TestAutoRepeatButton::wiederholung()
+{
+    QFETCH(bool, einstellen);
+    QFETCH(int, pause);
+    QFETCH(int, intervall);
+    if (einstellen) {
+        knopf_->setInitialPause(pause);
+        knopf_->setRepeatInterval(intervall);
+    }
+
+    QTest::mousePress(knopf_, Qt::LeftButton);
+    QVERIFY(timer_->isActive());
+    QCOMPARE(timer_->interval(), pause);
+    QCOMPARE(klicks_, 0);
+
+    QVERIFY(Feuern(timer_));
+    QCOMPARE(klicks_, 1);
+    QCOMPARE(timer_->interval(), intervall);
+    QVERIFY(Feuern(timer_));
+    QVERIFY(Feuern(timer_));
+    QCOMPARE(klicks_, 3);
+
+    QTest::mouseRelease(knopf_, Qt::LeftButton);
+    QCOMPARE(klicks_, 4);  // the release runs it once more
+    QVERIFY(!timer_->isActive());
+
+    // Switched off: only the release counts.
+    knopf_->setRepeat(false);
+    QTest::mousePress(knopf_, Qt::LeftButton);
+    QVERIFY(!timer_->isActive());
+    QTest::mouseRelease(knopf_, Qt::LeftButton);
+    QCOMPARE(klicks_, 5);
+}
+
+void TestAutoRepeatButton::echterTimerWiederholt()
+{
+    knopf_->setInitialPause(20);
+    knopf_->setRepeatInterval(10);
+    QTest::mousePress(knopf_, Qt::LeftButton);
+    QTRY_VERIFY(klicks_ >= 3);
+    QTest::mouseRelease(knopf_, Qt::LeftButton);
+    const int nachLoslassen = klicks_;
+    QVERIFY(!timer_->isActive());
+    QTest::qWait(50);
+    QCOMPARE(klicks_, nachLoslassen);
+}
+
+void TestAutoRepeatButton::fehlerBeendetWiederholung()
+{
+    // The second run fails like a matrix field holding "abc".
+    knopf_->setOnClick([this] {
+        if (++klicks_ == 2)
+            orbisto::TextZahl("abc");
+    });
+    BoxSchliesser schliesser;
+
+    QTest::mousePress(knopf_, Qt::LeftButton);
+    QVERIFY(Feuern(timer_));
+    QVERIFY(Feuern(timer_));  // fails; the box opens and is closed inside
+    QCOMPARE(klicks_, 2);
+    QCOMPARE(schliesser.texte, QStringList{"'abc' ist kein gültiger Gleitkommawert"});
+    QVERIFY(!timer_->isActive());
+    QVERIFY(!knopf_->isDown());
+
+    QTest::mouseRelease(knopf_, Qt::LeftButton);  // no click after the failure
+    QCOMPARE(klicks_, 2);
+
+    // The button works normally afterwards.
+    QTest::mouseClick(knopf_, Qt::LeftButton);
+    QCOMPARE(klicks_, 3);
+}
+
+void TestAutoRepeatButton::modaleBoxBeendetWiederholung()
+{
+    // A handler that reports a refusal (list full) while the button is held: the box
+    // takes the mouse, so the button must come up and stop, not fire behind the box.
+    knopf_->setOnClick([this] {
+        ++klicks_;
+        orbisto::Fehlermeldung(QStringLiteral("Objektliste ist voll"), fenster_);
+    });
+    BoxSchliesser schliesser;
+
+    QTest::mousePress(knopf_, Qt::LeftButton);
+    QVERIFY(Feuern(timer_));
+    QCOMPARE(schliesser.texte.size(), 1);
+    QVERIFY(!timer_->isActive());
+    QVERIFY(!knopf_->isDown());
+    QCOMPARE(klicks_, 1);
+}
+
+QTEST_MAIN(TestAutoRepeatButton)
+#include "test_autorepeatbutton.moc"

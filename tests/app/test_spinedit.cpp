@@ -1,0 +1,245 @@
+#include "app/spinedit_widget.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+#include <QTest>
+#include <QVBoxLayout>
+
+using orbisto::TSpinEdit;
+
+namespace {
+
+// Types into the field with key events, as a user would.
+void Tippen(TSpinEdit& feld, const QString& text)
+{
+    feld.setText(QString());
+    QTest::keyClicks(&feld, text);
+}
+
+}  // namespace
+
+class TestSpinEdit : public QObject {
+    Q_OBJECT
+
+private slots:
+    void wertAusText_data();
+    void wertAusText();
+    void programmWertBegrenzt_data();
+    void programmWertBegrenzt();
+    void aenderungBeiJederTextaenderung();
+    void aenderungImHandlerVerschachtelt();
+    void verlassenBegrenzt_data();
+    void verlassenBegrenzt();
+    void schritteMitIncrement();
+    void nurPfeileOhneEditor();
+};
+
+void TestSpinEdit::wertAusText_data()
+{
+    QTest::addColumn<int>("min");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("wert");
+
+    QTest::newRow("ganze Zahl") << -9 << 9 << "5" << 5;
+    QTest::newRow("negativ") << -9 << 9 << "-7" << -7;
+    QTest::newRow("Vorzeichen plus") << -9 << 9 << "+3" << 3;
+    QTest::newRow("Buchstaben -> Min") << -9 << 9 << "abc" << -9;
+    QTest::newRow("leer -> Min") << 1 << 9 << "" << 1;
+    QTest::newRow("Dezimalkomma -> Min") << 0 << 10 << "3,5" << 0;
+    QTest::newRow("Ziffern und Buchstaben -> Min") << 0 << 10 << "4x" << 0;
+    QTest::newRow("zu gross fuer int -> Min") << 4 << 96 << "99999999999" << 4;
+    QTest::newRow("getippt ausserhalb zaehlt wie getippt") << 0 << 10 << "15" << 15;
+    QTest::newRow("ohne Bereich, Buchstabe -> 0") << 0 << 0 << "a" << 0;
+}
+
+void TestSpinEdit::wertAusText()
+{
+    QFETCH(int, min);
+    QFETCH(int, max);
+    QFETCH(QString, text);
+    QFETCH(int, wert);
+
+    TSpinEdit feld;
+    feld.setMinValue(min);
+    feld.setMaxValue(max);
+    Tippen(feld, text);
+    QCOMPARE(feld.text(), text);  // nothing was blocked or corrected while typing
+    QCOMPARE(feld.Value(), wert);
+}
+
+void TestSpinEdit::programmWertBegrenzt_data()
+{
+    QTest::addColumn<int>("min");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<int>("gesetzt");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("im Bereich") << -9 << 9 << 4 << "4";
+    QTest::newRow("ueber Max") << 0 << 10 << 12 << "10";
+    QTest::newRow("unter Min") << -10 << 10 << -20 << "-10";
+    QTest::newRow("Min = Max = 0: keine Grenzen") << 0 << 0 << 1000 << "1000";
+    QTest::newRow("Min = Max = 5: keine Grenzen") << 5 << 5 << -3 << "-3";
+}
+
+void TestSpinEdit::programmWertBegrenzt()
+{
+    QFETCH(int, min);
+    QFETCH(int, max);
+    QFETCH(int, gesetzt);
+    QFETCH(QString, text);
+
+    TSpinEdit feld;
+    feld.setMinValue(min);
+    feld.setMaxValue(max);
+    feld.setValue(gesetzt);
+    QCOMPARE(feld.text(), text);
+}
+
+void TestSpinEdit::aenderungBeiJederTextaenderung()
+{
+    TSpinEdit feld;
+    feld.setMinValue(0);
+    feld.setMaxValue(10);
+    QSignalSpy aenderungen(&feld, &TSpinEdit::Change);
+
+    feld.setValue(4);
+    QCOMPARE(aenderungen.size(), 1);
+    feld.setValue(4);  // already shown
+    QCOMPARE(aenderungen.size(), 1);
+
+    feld.setValue(10);
+    QCOMPARE(aenderungen.size(), 2);
+    feld.setValue(15);  // clamps to the 10 already shown
+    QCOMPARE(aenderungen.size(), 2);
+
+    Tippen(feld, QStringLiteral("12"));  // clearing and two keystrokes
+    QCOMPARE(aenderungen.size(), 5);
+    QTest::keyClick(&feld, Qt::Key_Backspace);
+    QCOMPARE(aenderungen.size(), 6);
+    QCOMPARE(feld.Value(), 1);
+}
+
+void TestSpinEdit::aenderungImHandlerVerschachtelt()
+{
+    // A handler that sets its own field again runs once more, nested, and the field
+    // ends with the value the inner run left.
+    TSpinEdit feld;
+    feld.setMinValue(0);
+    feld.setMaxValue(20);
+    int laeufe = 0;
+    connect(&feld, &TSpinEdit::Change, &feld, [&] {
+        ++laeufe;
+        if (feld.Value() > 8)
+            feld.setValue(0);
+    });
+
+    feld.setValue(12);
+    QCOMPARE(laeufe, 2);
+    QCOMPARE(feld.text(), QStringLiteral("0"));
+}
+
+void TestSpinEdit::verlassenBegrenzt_data()
+{
+    QTest::addColumn<int>("min");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<QString>("getippt");
+    QTest::addColumn<QString>("danach");
+    QTest::addColumn<int>("aenderungenBeimVerlassen");
+
+    QTest::newRow("ueber Max") << 0 << 10 << "15" << "10" << 1;
+    QTest::newRow("unter Min") << 1 << 9 << "-3" << "1" << 1;
+    QTest::newRow("im Bereich") << 0 << 10 << "7" << "7" << 0;
+    QTest::newRow("Buchstaben bleiben (zaehlen als Min)") << 0 << 10 << "abc" << "abc" << 0;
+    QTest::newRow("ohne Grenzen") << 0 << 0 << "500" << "500" << 0;
+}
+
+void TestSpinEdit::verlassenBegrenzt()
+{
+    QFETCH(int, min);
+    QFETCH(int, max);
+    QFETCH(QString, getippt);
+    QFETCH(QString, danach);
+    QFETCH(int, aenderungenBeimVerlassen);
+
+    QWidget fenster;
+    auto* layout = new QVBoxLayout(&fenster);
+    auto* feld = new TSpinEdit(&fenster);
+    auto* anderes = new QLineEdit(&fenster);
+    layout->addWidget(feld);
+    layout->addWidget(anderes);
+    feld->setMinValue(min);
+    feld->setMaxValue(max);
+    fenster.show();
+    QApplication::setActiveWindow(&fenster);
+    QVERIFY(QTest::qWaitForWindowActive(&fenster));
+
+    feld->setFocus();
+    QTRY_VERIFY(feld->hasFocus());
+    Tippen(*feld, getippt);
+    QCOMPARE(feld->text(), getippt);  // still as typed while the field has the focus
+
+    QSignalSpy aenderungen(feld, &TSpinEdit::Change);
+    anderes->setFocus();
+    QTRY_VERIFY(anderes->hasFocus());
+    QCOMPARE(feld->text(), danach);
+    QCOMPARE(aenderungen.size(), aenderungenBeimVerlassen);
+}
+
+void TestSpinEdit::schritteMitIncrement()
+{
+    TSpinEdit feld;  // like the angle field: 0 ... 350 in steps of 10
+    feld.setMinValue(0);
+    feld.setMaxValue(350);
+    feld.setIncrement(10);
+    feld.setValue(330);
+    QSignalSpy aenderungen(&feld, &TSpinEdit::Change);
+
+    QTest::keyClick(&feld, Qt::Key_Up);
+    QCOMPARE(feld.text(), QStringLiteral("340"));
+    QTest::keyClick(&feld, Qt::Key_Up);
+    QTest::keyClick(&feld, Qt::Key_Up);
+    QCOMPARE(feld.text(), QStringLiteral("350"));
+    QCOMPARE(aenderungen.size(), 2);  // the step at the end changed nothing
+
+    Tippen(feld, QStringLiteral("400"));
+    QTest::keyClick(&feld, Qt::Key_Down);  // out of range as typed: a step brings it back
+    QCOMPARE(feld.text(), QStringLiteral("350"));
+
+    Tippen(feld, QStringLiteral("x"));  // counts as MinValue
+    QTest::keyClick(&feld, Qt::Key_Up);
+    QCOMPARE(feld.text(), QStringLiteral("10"));
+}
+
+void TestSpinEdit::nurPfeileOhneEditor()
+{
+    TSpinEdit feld;
+    feld.setMinValue(-10);
+    feld.setMaxValue(10);
+    feld.setValue(2);
+    feld.setEditorEnabled(false);
+    feld.resize(feld.sizeHint());
+    feld.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&feld));
+
+    QTest::keyClicks(&feld, QStringLiteral("7"));
+    QCOMPARE(feld.text(), QStringLiteral("2"));
+
+    QTest::keyClick(&feld, Qt::Key_Down);
+    QCOMPARE(feld.text(), QStringLiteral("1"));
+
+    QStyleOptionSpinBox option;
+    option.initFrom(&feld);
+    option.subControls = QStyle::SC_All;
+    option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+    const QRect hoch = feld.style()->subControlRect(QStyle::CC_SpinBox, &option,
+                                                     QStyle::SC_SpinBoxUp, &feld);
+    QTest::mouseClick(&feld, Qt::LeftButton, {}, hoch.center());
+    QCOMPARE(feld.text(), QStringLiteral("2"));
+}
+
+QTEST_MAIN(TestSpinEdit)
+#include "test_spinedit.moc"
