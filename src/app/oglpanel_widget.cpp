@@ -43,6 +43,19 @@ TOGLPanel::~TOGLPanel()
     }
 }
 
+void TOGLPanel::showEvent(QShowEvent* event)
+{
+    QOpenGLWidget::showEvent(event);
+    // The context is made on the first showing; without one the program still runs,
+    // but the user must learn why the picture stays empty.
+    QTimer::singleShot(0, this, [this] {
+        if (!isValid() && !fehlerGemeldet_) {
+            fehlerGemeldet_ = true;
+            FehlerAnzeigen(QStringLiteral("OpenGL konnte für die Grafik nicht gestartet werden."));
+        }
+    });
+}
+
 void TOGLPanel::initializeGL()
 {
     // A re-parented widget gets a new context: its lists and quadric must follow it.

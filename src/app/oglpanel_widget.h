@@ -42,6 +42,7 @@ signals:
     void MausLosgelassen(int x, int y);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void initializeGL() override;
     void paintGL() override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -56,6 +57,7 @@ private:
     unsigned int fontBasis_ = 0;
     GLUquadric* quadrik_ = nullptr;
     long durchgaenge_ = 0;
+    bool fehlerGemeldet_ = false;
 };
 
 }  // namespace orbisto

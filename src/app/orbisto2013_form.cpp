@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPalette>
+#include <QSplitter>
 #include <QTableWidget>
 
 namespace orbisto {
@@ -26,6 +27,14 @@ QTableWidgetItem* festeZelle(const QString& text, const QColor& hintergrund)
     item->setFlags(Qt::ItemIsEnabled);
     item->setBackground(hintergrund);
     return item;
+}
+
+// Gives the first pane of a splitter an exact size; the second takes the rest.
+void ersteSeiteSetzen(QSplitter* splitter, int groesse)
+{
+    const int gesamt =
+        (splitter->orientation() == Qt::Vertical ? splitter->height() : splitter->width()) - splitter->handleWidth();
+    splitter->setSizes({groesse, qMax(1, gesamt - groesse)});
 }
 
 }  // namespace
@@ -66,7 +75,8 @@ void TOrbisto2013Form::FormCreate()
     setGeometry(10, 10, 869, 784);
 
     ui->liPanel->setMinimumWidth(40);
-    ui->Splitter->setSizes({ui->KoSysSteuerPanel->width() + 16, width() - ui->KoSysSteuerPanel->width() - 16 - 8});
+    ui->rePanel->setMinimumWidth(40);
+    ui->ObjEdScrollBox->setMinimumHeight(2);
     ui->Splitter->setStretchFactor(0, 0);
     ui->Splitter->setStretchFactor(1, 1);
     ui->liSplitter->setStretchFactor(0, 0);
@@ -123,12 +133,12 @@ void TOrbisto2013Form::GitterEinrichten()
     liste->setColumnWidth(0, 30);
     liste->setColumnWidth(1, 30);
     liste->setColumnWidth(2, 120);
+    liste->setTextElideMode(Qt::ElideNone);
     for (int c = 3; c < 23; ++c)
         liste->setColumnWidth(c, 30);
     const QString kopf[] = {QStringLiteral("Vor"), QStringLiteral("Orig"), QStringLiteral("Objekt")};
     for (int c = 0; c < 23; ++c)
         liste->setItem(0, c, festeZelle(c < 3 ? kopf[c] : QString(), knopf));
-    ui->reSplitter->setSizes({100, height()});
 }
 
 void TOrbisto2013Form::MenuesVerbinden()
@@ -175,9 +185,8 @@ void TOrbisto2013Form::EditorZeigen(bool sichtbar)
         const int client = centralWidget()->height();
         hoehe = client > 400 ? client - 340 : 100;
     }
-    QList<int> groessen = ui->liSplitter->sizes();
-    const int gesamt = groessen.value(0) + groessen.value(1);
-    ui->liSplitter->setSizes({hoehe, qMax(0, gesamt - hoehe)});
+    editorHoehe_ = hoehe;
+    ersteSeiteSetzen(ui->liSplitter, hoehe);
     ui->ObjEdSAGrid->setVisible(sichtbar);
     ui->ObjEdToolBar->setVisible(sichtbar);
 }
@@ -190,6 +199,18 @@ void TOrbisto2013Form::FormResize()
                                .arg(ui->OGLPanel->width())
                                .arg(ui->OGLPanel->height()));
     ZeichnenAnfordern();
+}
+
+void TOrbisto2013Form::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (aufgeteilt_)
+        return;
+    // Splitters know their extent only once the window is laid out for showing.
+    aufgeteilt_ = true;
+    ersteSeiteSetzen(ui->Splitter, ui->KoSysSteuerPanel->width() + 16);
+    ersteSeiteSetzen(ui->reSplitter, 100);
+    ersteSeiteSetzen(ui->liSplitter, editorHoehe_);
 }
 
 bool TOrbisto2013Form::eventFilter(QObject* objekt, QEvent* ereignis)

@@ -42,6 +42,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();
@@ -59,6 +60,8 @@ private:
     std::unique_ptr<Ui::TOrbisto2013Form> ui;
     QLabel* statusPanel0_ = nullptr;
     QLabel* statusPanel1_ = nullptr;
+    int editorHoehe_ = 2;
+    bool aufgeteilt_ = false;
 };
 
 }  // namespace orbisto
