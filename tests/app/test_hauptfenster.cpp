@@ -182,6 +182,35 @@ private slots:
         QCOMPARE(panel0->text(), QStringLiteral("   Grafik: (%1/%2)").arg(gl->width()).arg(gl->height()));
     }
 
+    void editorShowsAndHidesAboveTheViewControls()
+    {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        auto* box = form->findChild<QWidget*>("ObjEdScrollBox");
+        auto* grid = form->findChild<QWidget*>("ObjEdSAGrid");
+        QCOMPARE(box->height(), 2);
+        QVERIFY(!grid->isVisible());
+
+        form->EditorZeigen(true);
+        QTest::qWait(20);
+        const int client = form->centralWidget()->height();
+        QVERIFY(client > 400);
+        QCOMPARE(box->height(), client - 340);
+        QVERIFY(grid->isVisible());
+        QVERIFY(form->findChild<QWidget*>("ObjEdToolBar")->isVisible());
+
+        form->resize(form->width(), 380);
+        QTest::qWait(20);
+        form->EditorZeigen(true);
+        QTest::qWait(20);
+        QCOMPARE(box->height(), 100);
+
+        form->EditorZeigen(false);
+        QTest::qWait(20);
+        QCOMPARE(box->height(), 2);
+        QVERIFY(!grid->isVisible());
+    }
+
     void surfaceIsClearedToWhite()
     {
         form->show();
