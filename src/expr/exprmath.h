@@ -1,0 +1,33 @@
+#pragma once
+// What the operations of the postfix code mean, in 80-bit precision. Both evaluators
+// (machine code and the portable interpreter) use these routines or reproduce them
+// instruction for instruction, so that their results are identical.
+
+namespace orbisto {
+
+// Base raised to a whole exponent by repeated squaring, the bits taken from the lowest;
+// a negative exponent gives the reciprocal of the positive power, and n = 0 gives 1.
+long double ExprIntPower(long double base, long n);
+
+// Power operation: whole exponents up to 2147483647 in magnitude through ExprIntPower,
+// all others as exp(exponent * ln base) (NaN for a negative base).
+long double ExprPower(long double base, long double exponent);
+
+// True when ExprPower takes the whole-number route for this exponent.
+bool ExprIsIntExponent(long double exponent);
+
+// Value of a named constant (ExprConstant: pi, e, 1, 0).
+long double ExprNamedConstant(int which);
+
+// Function code 0..19 applied to a (see ExprFunctionName).
+long double ExprFunction(int code, long double a);
+
+// The functions above one by one, for calls from generated code.
+using ExprUnaryFn = long double (*)(long double);
+ExprUnaryFn ExprFunctionPointer(int code);
+
+// Function codes whose exact result the generated code may take from faster x87
+// instructions (fsin, fcos, fptan, f2xm1) within a small tolerance.
+bool ExprIsApproximated(int code);
+
+}  // namespace orbisto

@@ -1,0 +1,62 @@
+#include "expr/exprprogram.h"
+
+#include "expr/exprmath.h"
+
+namespace orbisto {
+
+ExprProgram::ExprProgram(const Expression& e) : constants_(e.constants) {
+    // Named constants go behind the numbers of the list.
+    const auto named = static_cast<std::int32_t>(constants_.size());
+    for (int k = kcPi; k <= kcZero; ++k) constants_.push_back(ExprNamedConstant(k));
+    const auto& c = e.code;
+    for (std::size_t i = 0; i < c.size(); ++i) {
+        switch (c[i]) {
+        case opVariable: code_.push_back({c[++i] == 0 ? iX : iY, 0}); break;
+        case opNumber: code_.push_back({iConst, c[++i]}); break;
+        case opConstant: code_.push_back({iConst, named + c[++i]}); break;
+        case opAdd: code_.push_back({iAdd, 0}); break;
+        case opSub: code_.push_back({iSub, 0}); break;
+        case opMul: code_.push_back({iMul, 0}); break;
+        case opDiv: code_.push_back({iDiv, 0}); break;
+        case opPower: {
+            // A constant whole exponent goes straight to the squaring loop; the result
+            // is the same as through ExprPower.
+            Instr& last = code_.back();
+            if (last.op == iConst && ExprIsIntExponent(constants_[last.arg])) {
+                last = {iPowInt, static_cast<std::int32_t>(constants_[last.arg])};
+            } else {
+                code_.push_back({iPow, 0});
+            }
+            break;
+        }
+        case opNegate: code_.push_back({iNeg, 0}); break;
+        case opFunction: code_.push_back({iFn, c[++i]}); break;
+        case opEnd: code_.push_back({iEnd, 0}); return;
+        }
+    }
+}
+
+long double ExprProgram::Run(long double x, long double y) const {
+    // The top of the stack lives in `top`; the values below it in `stack`.
+    long double stack[kMaxPending];
+    long double* sp = stack;
+    long double top = 0;
+    for (const Instr* ip = code_.data();; ++ip) {
+        switch (ip->op) {
+        case iX: *sp++ = top; top = x; break;
+        case iY: *sp++ = top; top = y; break;
+        case iConst: *sp++ = top; top = constants_[ip->arg]; break;
+        case iAdd: top = *--sp + top; break;
+        case iSub: top = *--sp - top; break;
+        case iMul: top = *--sp * top; break;
+        case iDiv: top = *--sp / top; break;
+        case iPow: top = ExprPower(*--sp, top); break;
+        case iPowInt: top = ip->arg == 2 ? top * top : ExprIntPower(top, ip->arg); break;
+        case iNeg: top = -top; break;
+        case iFn: top = ExprFunction(ip->arg, top); break;
+        case iEnd: return top;
+        }
+    }
+}
+
+}  // namespace orbisto

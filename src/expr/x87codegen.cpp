@@ -1,0 +1,425 @@
+#include "expr/x87codegen.h"
+
+#include <cmath>
+
+#include "expr/exprmath.h"
+#include "expr/x87assembler.h"
+
+namespace orbisto {
+
+namespace {
+
+using A = X87Assembler;
+
+// Below these magnitudes the x87 instructions agree with the C library (measured: sin
+// and cos within 1.3E-16 absolute, tan and cot 2E-19 and exp 6E-17 relative); beyond
+// them, and for NaN, the library is called.
+constexpr double kTrigLimit = 1e5;     // fsin, fcos: their pi is only 66 bits wide
+constexpr double kTanLimit = 0.78125;  // fptan without any reduction (below pi/4)
+constexpr double kExpLimit = 1024;     // the rounding of a * log2(e) grows with a
+constexpr double kNearOne = 0.29;      // ln, lb, log: fyl2xp1 near 1, as the C library
+
+constexpr int kRegisters = 8;
+
+bool Fits64(long double v) { return static_cast<long double>(static_cast<double>(v)) == v; }
+bool IsPlusZero(long double v) { return v == 0 && !std::signbit(v); }
+
+class Generator {
+public:
+    explicit Generator(const X87Options& options) : library_(options.libraryFunctions) {}
+
+    std::vector<std::uint8_t> Run(const Expression& e) {
+        a_.Prologue();
+        const auto& c = e.code;
+        for (std::size_t i = 0; c[i] != opEnd; ++i) {
+            switch (c[i]) {
+            case opVariable: stack_.push_back({Entry::kVar, c[++i], 0}); break;
+            case opNumber: stack_.push_back({Entry::kConst, 0, e.constants[c[++i]]}); break;
+            case opConstant: stack_.push_back({Entry::kConst, 0, ExprNamedConstant(c[++i])}); break;
+            case opPower: Power(); break;
+            case opNegate: Negate(); break;
+            case opFunction: Function(c[++i]); break;
+            default: Binary(c[i]); break;
+            }
+        }
+        Entry& result = stack_.back();
+        NeedRegs(result.kind == Entry::kReg ? 0 : 1);
+        Load(result);
+        a_.Epilogue();
+        EmitSlowPaths();
+        return a_.Finish();
+    }
+
+private:
+    struct Entry {
+        enum Kind : std::uint8_t { kReg, kMem, kConst, kVar } kind;
+        int index;          // spill slot (kMem) or variable (kVar)
+        long double value;  // kConst
+    };
+    // A library call for arguments outside the range of the fast instruction.
+    struct SlowPath {
+        A::Label start, back;
+        int code;
+        int below;     // registers under the argument
+        int firstSlot; // free slots from here on
+    };
+
+    Entry& Top(int depth = 0) { return stack_[stack_.size() - 1 - depth]; }
+
+    // Stores every register to its spill slot, the lowest register to the lowest slot.
+    void SpillAll() {
+        int k = regs_;
+        for (auto it = stack_.rbegin(); it != stack_.rend() && k > 0; ++it) {
+            if (it->kind != Entry::kReg) continue;
+            --k;
+            a_.StoreSlot(memSlots_ + k);
+            *it = {Entry::kMem, memSlots_ + k, 0};
+        }
+        memSlots_ += regs_;
+        regs_ = 0;
+        a_.UseSlots(memSlots_);
+    }
+
+    void NeedRegs(int n) {
+        if (regs_ + n > kRegisters) SpillAll();
+    }
+
+    void LoadValue(long double v) {
+        if (IsPlusZero(v)) {
+            a_.Bytes({0xD9, 0xEE});  // fldz
+        } else if (v == 1) {
+            a_.Bytes({0xD9, 0xE8});  // fld1
+        } else if (Fits64(v)) {
+            a_.LoadConst64(static_cast<double>(v));
+        } else {
+            a_.LoadConst(v);
+        }
+    }
+
+    // Brings an entry onto the register stack; it must be above every register.
+    void Load(Entry& e) {
+        switch (e.kind) {
+        case Entry::kReg: return;
+        case Entry::kMem: a_.LoadSlot(e.index); --memSlots_; break;
+        case Entry::kVar: a_.LoadArg(e.index); break;
+        case Entry::kConst: LoadValue(e.value); break;
+        }
+        e = {Entry::kReg, 0, 0};
+        ++regs_;
+    }
+
+    // Removes the top entry without using it.
+    void Drop() {
+        if (Top().kind == Entry::kReg) {
+            a_.Bytes({0xDD, 0xD8});  // fstp st0
+            --regs_;
+        } else if (Top().kind == Entry::kMem) {
+            --memSlots_;
+        }
+        stack_.pop_back();
+    }
+
+    static long double Fold(int op, long double l, long double r) {
+        switch (op) {
+        case opAdd: return l + r;
+        case opSub: return l - r;
+        case opMul: return l * r;
+        default: return l / r;
+        }
+    }
+
+    void Binary(int op) {
+        Entry& l = Top(1);
+        Entry& r = Top(0);
+        if (l.kind == Entry::kConst && r.kind == Entry::kConst) {
+            l.value = Fold(op, l.value, r.value);
+            stack_.pop_back();
+            return;
+        }
+        // a*1, a/1 and a-(+0) are a itself for every a, 1*a as well.
+        if (r.kind == Entry::kConst &&
+            (((op == opMul || op == opDiv) && r.value == 1) || (op == opSub && IsPlusZero(r.value)))) {
+            stack_.pop_back();
+            return;
+        }
+        if (l.kind == Entry::kConst && op == opMul && l.value == 1) {
+            l = r;
+            stack_.pop_back();
+            return;
+        }
+        static constexpr A::M64Op kM64[] = {A::kAdd, A::kSub, A::kMul, A::kDiv};
+        static constexpr A::M64Op kM64Rev[] = {A::kAdd, A::kSubR, A::kMul, A::kDivR};
+        static constexpr std::uint8_t kPop[] = {0xC1, 0xE9, 0xC9, 0xF9};     // st1 = st1 op st0
+        static constexpr std::uint8_t kPopRev[] = {0xC1, 0xE1, 0xC9, 0xF1};  // st1 = st0 op st1
+        const int k = op - opAdd;
+        if (r.kind == Entry::kConst && Fits64(r.value)) {
+            NeedRegs(l.kind == Entry::kReg ? 0 : 1);
+            Load(l);
+            a_.OpConst64(kM64[k], static_cast<double>(r.value));
+            stack_.pop_back();
+            return;
+        }
+        if (l.kind == Entry::kConst && Fits64(l.value)) {
+            NeedRegs(r.kind == Entry::kReg ? 0 : 1);
+            Load(r);
+            a_.OpConst64(kM64Rev[k], static_cast<double>(l.value));
+            l = r;
+            stack_.pop_back();
+            return;
+        }
+        NeedRegs((l.kind != Entry::kReg) + (r.kind != Entry::kReg));
+        const bool reversed = r.kind == Entry::kReg && l.kind != Entry::kReg;
+        Load(l);
+        Load(r);
+        a_.Bytes({0xDE, reversed ? kPopRev[k] : kPop[k]});
+        --regs_;
+        stack_.pop_back();
+    }
+
+    void Power() {
+        Entry& l = Top(1);
+        Entry& r = Top(0);
+        if (l.kind == Entry::kConst && r.kind == Entry::kConst) {
+            l.value = ExprPower(l.value, r.value);
+            stack_.pop_back();
+            return;
+        }
+        if (r.kind == Entry::kConst && ExprIsIntExponent(r.value)) {
+            const long n = static_cast<long>(r.value);
+            stack_.pop_back();
+            IntPower(n);
+            return;
+        }
+        NeedRegs((l.kind != Entry::kReg) + (r.kind != Entry::kReg));
+        const bool baseOnTop = r.kind == Entry::kReg && l.kind != Entry::kReg;
+        Load(l);
+        Load(r);
+        a_.StoreOutgoing(baseOnTop ? 0 : 1);
+        a_.StoreOutgoing(baseOnTop ? 1 : 0);
+        regs_ -= 2;
+        stack_.pop_back();
+        stack_.pop_back();
+        CallWithArgumentsStored(reinterpret_cast<const void*>(&ExprPower));
+    }
+
+    // The squaring loop of ExprIntPower, unrolled for a known exponent.
+    void IntPower(long n) {
+        if (n == 0) {
+            Drop();
+            stack_.push_back({Entry::kConst, 0, 1.0L});
+            return;
+        }
+        if (n == 1) return;
+        Entry& b = Top();
+        NeedRegs((b.kind != Entry::kReg) + 1);
+        Load(b);
+        unsigned long m = n < 0 ? 0UL - static_cast<unsigned long>(n) : static_cast<unsigned long>(n);
+        bool have = false;  // the product so far sits in st1, the squared base in st0
+        for (;;) {
+            const bool bit = m & 1;
+            m >>= 1;
+            if (bit) {
+                if (have) {
+                    a_.Bytes({0xDC, 0xC9});  // fmul st1, st0
+                } else if (m != 0) {
+                    a_.Bytes({0xD9, 0xC0});  // fld st0
+                    have = true;
+                } else {
+                    break;  // the result is the squared base itself
+                }
+            }
+            if (m == 0) break;
+            a_.Bytes({0xD8, 0xC8});  // fmul st0, st0
+        }
+        if (have) a_.Bytes({0xDD, 0xD8});  // fstp st0
+        if (n < 0) a_.OpConst64(A::kDivR, 1.0);
+    }
+
+    void Negate() {
+        Entry& e = Top();
+        if (e.kind == Entry::kConst) {
+            e.value = -e.value;
+            return;
+        }
+        NeedRegs(e.kind == Entry::kReg ? 0 : 1);
+        Load(e);
+        a_.Bytes({0xD9, 0xE0});  // fchs
+    }
+
+    // Registers a function needs beyond its argument.
+    int Extra(int code) const {
+        if (ExprIsApproximated(code)) return library_ ? 0 : 2;
+        switch (code) {
+        case 8: case 9: case 10: return 3;
+        case 4: case 5: case 6: case 7: case 14: case 16: case 19: return 1;
+        default: return 0;
+        }
+    }
+
+    void Function(int code) {
+        Entry& e = Top();
+        if (e.kind == Entry::kConst) {
+            e.value = ExprFunction(code, e.value);
+            return;
+        }
+        NeedRegs((e.kind != Entry::kReg) + Extra(code));
+        Load(e);
+        if (ExprIsApproximated(code)) {
+            if (library_) {
+                a_.StoreOutgoing(0);
+                --regs_;
+                stack_.pop_back();
+                CallWithArgumentsStored(reinterpret_cast<const void*>(ExprFunctionPointer(code)));
+            } else {
+                Approximated(code);
+            }
+            return;
+        }
+        switch (code) {
+        case 4:  // arcsin: atan2(a, sqrt(1 - a*a))
+            a_.Bytes({0xD9, 0xC0, 0xD8, 0xC8});  // fld st0; fmul st0, st0
+            a_.OpConst64(A::kSubR, 1.0);
+            a_.Bytes({0xD9, 0xFA, 0xD9, 0xF3});  // fsqrt; fpatan
+            break;
+        case 5:  // arccos: atan2(sqrt(1 - a*a), a)
+            a_.Bytes({0xD9, 0xC0, 0xD8, 0xC8});
+            a_.OpConst64(A::kSubR, 1.0);
+            a_.Bytes({0xD9, 0xFA, 0xD9, 0xC9, 0xD9, 0xF3});  // fsqrt; fxch; fpatan
+            break;
+        case 6: a_.Bytes({0xD9, 0xE8, 0xD9, 0xF3}); break;              // fld1; fpatan
+        case 7: a_.Bytes({0xD9, 0xE8, 0xD9, 0xC9, 0xD9, 0xF3}); break;  // fld1; fxch; fpatan
+        case 8: Logarithm(0xED); break;  // fldln2
+        case 9: Logarithm(0xE8); break;  // fld1
+        case 10: Logarithm(0xEC); break; // fldlg2
+        case 12: a_.Bytes({0xD9, 0xFA}); break;  // fsqrt
+        case 13: a_.Bytes({0xD8, 0xC8}); break;  // fmul st0, st0
+        case 14: Sign(); break;
+        case 15: a_.Bytes({0xD9, 0xE1}); break;  // fabs
+        case 16:
+            a_.Bytes({0xD9, 0xC0});  // fld st0
+            a_.TruncTop();
+            a_.Bytes({0xDE, 0xE9});  // fsubp: a - trunc(a)
+            break;
+        case 17: a_.Bytes({0xD9, 0xFC}); break;  // frndint (to nearest, halves to even)
+        case 18: a_.TruncTop(); break;
+        case 19: Heaviside(); break;
+        }
+    }
+
+    // Jumps to `slow` when |st0| > limit or st0 is NaN; leaves st0 as it was.
+    void CheckRange(double limit, A::Label slow) {
+        a_.Bytes({0xD9, 0xC0, 0xD9, 0xE1});  // fld st0; fabs
+        a_.LoadConst64(limit);
+        a_.Bytes({0xDF, 0xE9, 0xDD, 0xD8});  // fucomip st1; fstp st0
+        a_.JumpIf(A::kBelow, slow);
+    }
+
+    void Approximated(int code) {
+        const A::Label slow = a_.NewLabel();
+        const A::Label back = a_.NewLabel();
+        CheckRange(code <= 1 ? kTrigLimit : code == 11 ? kExpLimit : kTanLimit, slow);
+        switch (code) {
+        case 0: a_.Bytes({0xD9, 0xFE}); break;              // fsin
+        case 1: a_.Bytes({0xD9, 0xFF}); break;              // fcos
+        case 2: a_.Bytes({0xD9, 0xF2, 0xDD, 0xD8}); break;  // fptan; fstp st0
+        case 3: a_.Bytes({0xD9, 0xF2, 0xDE, 0xF1}); break;  // fptan; fdivrp: 1 / tan
+        case 11:
+            // 2^t with t = a*log2(e) = n + f: f2xm1 takes f, fscale adds n.
+            a_.Bytes({0xD9, 0xEA, 0xDE, 0xC9});  // fldl2e; fmulp
+            a_.Bytes({0xD9, 0xC0, 0xD9, 0xFC});  // fld st0; frndint
+            a_.Bytes({0xDC, 0xE9, 0xD9, 0xC9});  // fsub st1, st0; fxch
+            a_.Bytes({0xD9, 0xF0, 0xD9, 0xE8});  // f2xm1; fld1
+            a_.Bytes({0xDE, 0xC1, 0xD9, 0xFD});  // faddp; fscale
+            a_.Bytes({0xDD, 0xD9});              // fstp st1
+            break;
+        }
+        a_.Bind(back);
+        slow_.push_back({slow, back, code, regs_ - 1, memSlots_});
+    }
+
+    // As the C library does it: log2 through fyl2xp1 when |a-1| <= 0.29, else fyl2x,
+    // times the constant that `fldConst` loads.
+    void Logarithm(std::uint8_t fldConst) {
+        const A::Label far = a_.NewLabel();
+        const A::Label done = a_.NewLabel();
+        a_.Bytes({0xD9, 0xC0});  // fld st0
+        a_.OpConst64(A::kSub, 1.0);
+        a_.Bytes({0xD9, 0xC0, 0xD9, 0xE1});  // fld st0; fabs
+        a_.LoadConst64(kNearOne);
+        a_.Bytes({0xDF, 0xE9, 0xDD, 0xD8});  // fucomip st1; fstp st0
+        a_.JumpIf(A::kBelow, far);
+        a_.Bytes({0xDD, 0xD9, 0xD9, fldConst, 0xD9, 0xC9, 0xD9, 0xF9});  // fstp st1; fldc; fxch; fyl2xp1
+        a_.Jump(done);
+        a_.Bind(far);
+        a_.Bytes({0xDD, 0xD8, 0xD9, fldConst, 0xD9, 0xC9, 0xD9, 0xF1});  // fstp st0; fldc; fxch; fyl2x
+        a_.Bind(done);
+    }
+
+    void Sign() {
+        const A::Label positive = a_.NewLabel();
+        const A::Label done = a_.NewLabel();
+        a_.Bytes({0xD9, 0xEE, 0xDF, 0xE9});  // fldz; fucomip st1
+        a_.JumpIf(A::kParity, done);         // NaN stays
+        a_.JumpIf(A::kEqual, done);          // so does +-0
+        a_.JumpIf(A::kBelow, positive);
+        a_.Bytes({0xDD, 0xD8, 0xD9, 0xE8, 0xD9, 0xE0});  // fstp st0; fld1; fchs
+        a_.Jump(done);
+        a_.Bind(positive);
+        a_.Bytes({0xDD, 0xD8, 0xD9, 0xE8});  // fstp st0; fld1
+        a_.Bind(done);
+    }
+
+    void Heaviside() {
+        const A::Label one = a_.NewLabel();
+        const A::Label zero = a_.NewLabel();
+        const A::Label done = a_.NewLabel();
+        a_.Bytes({0xD9, 0xEE, 0xDF, 0xE9, 0xDD, 0xD8});  // fldz; fucomip st1; fstp st0
+        a_.JumpIf(A::kParity, zero);
+        a_.JumpIf(A::kBelowEqual, one);  // 0 <= a
+        a_.Bind(zero);
+        a_.Bytes({0xD9, 0xEE});
+        a_.Jump(done);
+        a_.Bind(one);
+        a_.Bytes({0xD9, 0xE8});
+        a_.Bind(done);
+    }
+
+    // The arguments are in the outgoing area; the C ABI wants the register stack empty.
+    void CallWithArgumentsStored(const void* function) {
+        SpillAll();
+        a_.Call(function);
+        stack_.push_back({Entry::kReg, 0, 0});
+        regs_ = 1;
+    }
+
+    // Out of line: the registers under the argument go to free slots around the call.
+    void EmitSlowPaths() {
+        for (const SlowPath& s : slow_) {
+            a_.Bind(s.start);
+            a_.StoreOutgoing(0);
+            for (int k = s.below - 1; k >= 0; --k) a_.StoreSlot(s.firstSlot + k);
+            a_.Call(reinterpret_cast<const void*>(ExprFunctionPointer(s.code)));
+            if (s.below > 0) {
+                a_.StoreSlot(s.firstSlot + s.below);
+                for (int k = 0; k <= s.below; ++k) a_.LoadSlot(s.firstSlot + k);
+                a_.UseSlots(s.firstSlot + s.below + 1);
+            }
+            a_.Jump(s.back);
+        }
+    }
+
+    bool library_;
+    A a_;
+    std::vector<Entry> stack_;
+    std::vector<SlowPath> slow_;
+    int regs_ = 0;      // entries on the x87 register stack
+    int memSlots_ = 0;  // spill slots holding entries
+};
+
+}  // namespace
+
+std::vector<std::uint8_t> GenerateX87Code(const Expression& e, const X87Options& options) {
+    return Generator(options).Run(e);
+}
+
+}  // namespace orbisto
