@@ -1,5 +1,6 @@
 #include "app/autorepeatbutton_widget.h"
 #include "app/meldungen_widget.h"
+#include "boxbeantworter.h"
 #include "core/zahltext.h"
 
 #include <QApplication>
@@ -24,30 +25,6 @@ bool Feuern(QTimer* timer)
     QCoreApplication::sendEvent(timer, &ablauf);
     return true;
 }
-
-// Closes every modal message box with OK and keeps its text.
-class BoxSchliesser : public QObject {
-public:
-    BoxSchliesser() { Planen(); }
-    QStringList texte;
-
-private:
-    // A fresh single shot each time, so that boxes opened inside boxes are closed too.
-    void Planen() { QTimer::singleShot(10, this, &BoxSchliesser::Pruefen); }
-
-    void Pruefen()
-    {
-        Planen();
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || box == letzte_)
-            return;
-        letzte_ = box;
-        texte.append(box->text());
-        box->button(QMessageBox::Ok)->click();
-    }
-
-    QPointer<QMessageBox> letzte_;
-};
 
 void StillerSignalton() {}
 
@@ -173,13 +150,13 @@ void TestAutoRepeatButton::fehlerBeendetWiederholung()
         if (++klicks_ == 2)
             orbisto::TextZahl("abc");
     });
-    BoxSchliesser schliesser;
+    BoxBeantworter schliesser;
 
     QTest::mousePress(knopf_, Qt::LeftButton);
     QVERIFY(Feuern(timer_));
     QVERIFY(Feuern(timer_));  // fails; the box opens and is closed inside
     QCOMPARE(klicks_, 2);
-    QCOMPARE(schliesser.texte, QStringList{"'abc' ist kein gültiger Gleitkommawert"});
+    QCOMPARE(schliesser.texte(), QStringList{"'abc' ist kein gültiger Gleitkommawert"});
     QVERIFY(!timer_->isActive());
     QVERIFY(!knopf_->isDown());
 
@@ -199,11 +176,11 @@ void TestAutoRepeatButton::modaleBoxBeendetWiederholung()
         ++klicks_;
         orbisto::Fehlermeldung(QStringLiteral("Objektliste ist voll"), fenster_);
     });
-    BoxSchliesser schliesser;
+    BoxBeantworter schliesser;
 
     QTest::mousePress(knopf_, Qt::LeftButton);
     QVERIFY(Feuern(timer_));
-    QCOMPARE(schliesser.texte.size(), 1);
+    QCOMPARE(schliesser.texte().size(), 1);
     QVERIFY(!timer_->isActive());
     QVERIFY(!knopf_->isDown());
     QCOMPARE(klicks_, 1);

@@ -4,6 +4,7 @@
 #include "app/oglpanel_widget.h"
 #include "app/orbisto2013_form.h"
 #include "app/programm.h"
+#include "boxbeantworter.h"
 
 #include <GL/gl.h>
 
@@ -14,7 +15,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
@@ -27,27 +27,6 @@
 using namespace orbisto;
 
 namespace {
-
-// Answers the next modal message box after `ms` milliseconds and remembers what it said.
-struct BoxAntwort {
-    QString text;
-    int offeneBoxen = -1;
-
-    void planen(int ms, QMessageBox::StandardButton knopf)
-    {
-        QTimer::singleShot(ms, [this, knopf] {
-            offeneBoxen = 0;
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (qobject_cast<QMessageBox*>(w) && w->isVisible())
-                    ++offeneBoxen;
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            text = box->text();
-            box->button(knopf)->click();
-        });
-    }
-};
 
 class FehlerSzene : public Szene {
 public:
@@ -286,24 +265,23 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
 
         programm->Gespeichert = false;
-        BoxAntwort nein;
-        nein.planen(200, QMessageBox::No);
-        QVERIFY(!form->close());
-        QCOMPARE(nein.text, QStringLiteral("Objektliste so noch nicht gespeichert.\nTrotzdem beenden?"));
-        QVERIFY(form->isVisible());
-
-        BoxAntwort ja;
-        ja.planen(200, QMessageBox::Yes);
-        QVERIFY(form->close());
-        QVERIFY(!ja.text.isEmpty());
-
+        {
+            BoxBeantworter nein(QStringLiteral("Nein"));
+            QVERIFY(!form->close());
+            QCOMPARE(nein.texte(), QStringList{"Objektliste so noch nicht gespeichert.\nTrotzdem beenden?"});
+            QVERIFY(form->isVisible());
+        }
+        {
+            BoxBeantworter ja(QStringLiteral("Ja"));
+            QVERIFY(form->close());
+            QCOMPARE(ja.boxen.size(), 1);
+        }
         form->show();
         programm->Gespeichert = true;
-        BoxAntwort keine;
-        keine.planen(100, QMessageBox::No);
+        BoxBeantworter keine(QStringLiteral("Nein"));
         QVERIFY(form->close());
-        QTest::qWait(150);
-        QVERIFY2(keine.text.isEmpty(), "no question for a saved list");
+        QTest::qWait(50);
+        QVERIFY2(keine.boxen.isEmpty(), "no question for a saved list");
     }
 
     void anErrorWhileDrawingShowsOneBoxAndTheProgramGoesOn()
@@ -315,14 +293,12 @@ private slots:
         programm->Szenen.Setzen(SzenenNr::Wurf, std::make_unique<FehlerSzene>());
 
         // A timer that redraws every 50 ms keeps failing while the box is open.
-        BoxAntwort antwort;
-        antwort.planen(600, QMessageBox::Ok);
-        QTimer::singleShot(500, [this] { form->SystemZRotationTimer.stop(); });
+        BoxBeantworter antwort({}, {}, 500);
+        QTimer::singleShot(400, [this] { form->SystemZRotationTimer.stop(); });
         const long vorher = gl->Durchgaenge();
         form->SystemZRotationTimer.start();
         QTest::qWait(900);
-        QCOMPARE(antwort.offeneBoxen, 1);
-        QCOMPARE(antwort.text, QStringLiteral("'a' ist kein gültiger Gleitkommawert"));
+        QCOMPARE(antwort.texte(), QStringList{"'a' ist kein gültiger Gleitkommawert"});
         QCOMPARE(gl->Durchgaenge(), vorher);  // failed passes do not count
 
         programm->Szenen.Setzen(SzenenNr::Wurf, nullptr);

@@ -1,4 +1,5 @@
 #include "app/meldungen_widget.h"
+#include "boxbeantworter.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,66 +15,11 @@ Q_DECLARE_METATYPE(std::function<void()>)
 
 namespace {
 
-// What a modal box showed, read while it was open.
-struct Box {
-    QString titel;
-    QString text;
-    QMessageBox::Icon symbol = QMessageBox::NoIcon;
-    Qt::TextFormat format = Qt::AutoText;
-    QStringList knoepfe;  // captions, sorted
-    int piepseVorher = 0;  // beeps heard before the box appeared
-};
-
 int piepse = 0;
 void Signalton()
 {
     ++piepse;
 }
-
-// Answers every modal message box: records it, runs `waehrend` while it is open, then
-// presses the button with the caption `antwort` (or Escape when it is empty).
-class BoxBeantworter : public QObject {
-public:
-    explicit BoxBeantworter(QString antwort, std::function<void()> waehrend = {})
-        : antwort_(std::move(antwort))
-        , waehrend_(std::move(waehrend))
-    {
-        Planen();
-    }
-    QList<Box> boxen;
-
-private:
-    // A fresh single shot each time, so that a box opened inside another one (the
-    // fault some tests look for) is answered too instead of hanging the test.
-    void Planen() { QTimer::singleShot(10, this, &BoxBeantworter::Pruefen); }
-
-    void Pruefen()
-    {
-        Planen();
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || box == letzte_)
-            return;
-        letzte_ = box;
-        Box gesehen{box->windowTitle(), box->text(), box->icon(), box->textFormat(), {}, piepse};
-        for (QAbstractButton* knopf : box->buttons())
-            gesehen.knoepfe.append(knopf->text());
-        gesehen.knoepfe.sort();
-        boxen.append(gesehen);
-        if (waehrend_)
-            waehrend_();
-        if (antwort_.isEmpty()) {
-            QTest::keyClick(box, Qt::Key_Escape);
-            return;
-        }
-        for (QAbstractButton* knopf : box->buttons())
-            if (knopf->text() == antwort_)
-                knopf->click();
-    }
-
-    QString antwort_;
-    std::function<void()> waehrend_;
-    QPointer<QMessageBox> letzte_;
-};
 
 }  // namespace
 
@@ -81,7 +27,11 @@ class TestMeldungen : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { orbisto::SignaltonSetzen(&Signalton); }
+    void initTestCase()
+    {
+        orbisto::SignaltonSetzen(&Signalton);
+        BoxPiepsZaehler = [] { return piepse; };
+    }
     void init() { piepse = 0; }
 
     void fehlermeldung();
@@ -99,7 +49,7 @@ void TestMeldungen::fehlermeldung()
 
     QCOMPARE(piepse, 1);
     QCOMPARE(beantworter.boxen.size(), 1);
-    const Box& box = beantworter.boxen.front();
+    const GeseheneBox& box = beantworter.boxen.front();
     QCOMPARE(box.piepseVorher, 1);  // the beep came first
     QCOMPARE(box.titel, QStringLiteral("Orbisto"));
     QCOMPARE(box.symbol, QMessageBox::Critical);
@@ -130,7 +80,7 @@ void TestMeldungen::bestaetigung()
     QCOMPARE(ja, ergebnis);
     QCOMPARE(piepse, 1);
     QCOMPARE(beantworter.boxen.size(), 1);
-    const Box& box = beantworter.boxen.front();
+    const GeseheneBox& box = beantworter.boxen.front();
     QCOMPARE(box.piepseVorher, 1);  // the beep came first
     QCOMPARE(box.titel, QStringLiteral("Orbisto"));
     QCOMPARE(box.symbol, QMessageBox::Question);
@@ -192,7 +142,7 @@ void TestMeldungen::fehlerAbfangen()
     BoxBeantworter beantworter(QStringLiteral("OK"));
     QCOMPARE(orbisto::FehlerAbfangen(handler), ok);
     QStringList gezeigt;
-    for (const Box& box : beantworter.boxen)
+    for (const GeseheneBox& box : beantworter.boxen)
         gezeigt.append(box.text);
     QCOMPARE(gezeigt, texte);
 }
