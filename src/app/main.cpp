@@ -6,8 +6,6 @@
 #include <QApplication>
 #include <QFont>
 
-#include <exception>
-
 namespace {
 
 // An error that no handler caught ends that handler and is shown in one box; the
@@ -18,14 +16,9 @@ public:
 
     bool notify(QObject* empfaenger, QEvent* ereignis) override
     {
-        try {
-            return QApplication::notify(empfaenger, ereignis);
-        } catch (const std::exception& e) {
-            orbisto::FehlerAnzeigen(QString::fromUtf8(e.what()));
-        } catch (...) {
-            orbisto::FehlerAnzeigen(QStringLiteral("Unbekannter Fehler"));
-        }
-        return false;
+        bool ergebnis = false;
+        orbisto::FehlerAbfangen([&] { ergebnis = QApplication::notify(empfaenger, ereignis); });
+        return ergebnis;
     }
 };
 

@@ -102,10 +102,10 @@ void TOGLPanel::paintGL()
         pass_(qRound(width() * dpr), qRound(height() * dpr));
         ++durchgaenge_;
         emit Gezeichnet();
-    } catch (const std::exception& e) {
+    } catch (...) {
         // Never let an error unwind through Qt's paint machinery; show it once the
         // paint event is over. The next pass starts afresh.
-        const QString text = QString::fromUtf8(e.what());
+        const QString text = FehlerText(std::current_exception());
         QTimer::singleShot(0, [text] { FehlerAnzeigen(text); });
     }
 }

@@ -103,8 +103,6 @@ std::string ZahlTextFix(long double v, int dezimalen)
     return s;
 }
 
-std::string GanzText(std::int64_t v) { return std::to_string(v); }
-
 bool TextZahlVersuch(std::string_view text, long double& wert)
 {
     std::size_t a = 0, e = text.size();

@@ -26,9 +26,6 @@ std::string ZahlText(long double v);
 // Fixed notation with exactly `dezimalen` decimals ("3,50"), decimal comma.
 std::string ZahlTextFix(long double v, int dezimalen);
 
-// Whole number in decimal.
-std::string GanzText(std::int64_t v);
-
 // Converts a number text (optional blanks around, optional sign, digits with at most
 // one decimal comma, optional exponent). Throws KonvertierungsFehler otherwise.
 long double TextZahl(std::string_view text);
