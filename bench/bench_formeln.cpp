@@ -24,12 +24,14 @@ constexpr int kN = 1000;
 constexpr long double kStep = 20.0L / (kN - 1);
 
 template <class F>
-void Grid(benchmark::State& state, F&& f) {
+void Grid(benchmark::State& state, F&& f)
+{
     for (auto _ : state) {
         long double sum = 0;
         for (int i = 0; i < kN; ++i) {
             const long double x = -10 + i * kStep;
-            for (int j = 0; j < kN; ++j) sum += f(x, -10 + j * kStep);
+            for (int j = 0; j < kN; ++j)
+                sum += f(x, -10 + j * kStep);
         }
         benchmark::DoNotOptimize(sum);
     }
@@ -41,18 +43,18 @@ using Fn = long double (*)(long double, long double);
 [[gnu::noinline]] long double F1(long double x, long double y) { return x + y; }
 [[gnu::noinline]] long double F2(long double x, long double y) { return sinl(x) * cosl(y); }
 [[gnu::noinline]] long double F3(long double x, long double y) { return x * x + y * y; }
-[[gnu::noinline]] long double F4(long double x, long double y) {
+[[gnu::noinline]] long double F4(long double x, long double y)
+{
     const long double a = x - -5.0L, b = y + 4;
     return 1 * sinl(6.283185L * (sqrtl(a * a + b * b) / 4 - 0 / 2000.0L));
 }
-[[gnu::noinline]] long double F5(long double x, long double y) {
+[[gnu::noinline]] long double F5(long double x, long double y)
+{
     const long double a = x - -5.0L, b = y + 4, c = y - 4;
     return 1 * sinl(6.283185L * (sqrtl(a * a + b * b) / 4 - 0 / 2000.0L)) +
            1 * sinl(6.283185L * (sqrtl(a * a + c * c) / 4 - 0 / 2000.0L));
 }
-[[gnu::noinline]] long double F6(long double x, long double y) {
-    return expl(-(x * x + y * y) / 4) * cosl(3 * x);
-}
+[[gnu::noinline]] long double F6(long double x, long double y) { return expl(-(x * x + y * y) / 4) * cosl(3 * x); }
 
 struct Formel {
     const char* name;
@@ -65,15 +67,15 @@ const Formel kFormeln[] = {
     {"F2", "sin(x)*cos(y)", F2},
     {"F3", "x^2+y^2", F3},
     {"F4", "1*sin(6,283185*(sqrt(sqr(x--5)+sqr(y+4))/4-0/2000))", F4},
-    {"F5",
-     "1*sin(6,283185*(sqrt(sqr(x--5)+sqr(y+4))/4-0/2000))+1*sin(6,283185*(sqrt(sqr(x--5)+sqr(y-4))/4-0/2000))",
+    {"F5", "1*sin(6,283185*(sqrt(sqr(x--5)+sqr(y+4))/4-0/2000))+1*sin(6,283185*(sqrt(sqr(x--5)+sqr(y-4))/4-0/2000))",
      F5},
     {"F6", "exp(-(x*x+y*y)/4)*cos(3*x)", F6},
 };
 
 #if ORBISTO_EXPR_JIT
 // The generated code with every transcendental function taken from the C library.
-void LibraryCode(benchmark::State& state, const char* text) {
+void LibraryCode(benchmark::State& state, const char* text)
+{
     Expression e;
     ParseExpr(text, {"x", "y"}, e);
     const ExprEntry entry = CompileExpr(e, X87Options{true});
@@ -85,7 +87,8 @@ void LibraryCode(benchmark::State& state, const char* text) {
 const char* const kEinVariablig[] = {"0,5*x", "sqrt((2)^2-(x)^2)+3", "-0,5*9,81*x^2+10*x"};
 
 template <class F>
-void PerCall(benchmark::State& state, F&& f) {
+void PerCall(benchmark::State& state, F&& f)
+{
     long double x = -1.5L, sum = 0;
     for (auto _ : state) {
         sum += f(x);
@@ -94,7 +97,8 @@ void PerCall(benchmark::State& state, F&& f) {
     benchmark::DoNotOptimize(sum);
 }
 
-int Register() {
+int Register()
+{
     for (const Formel& f : kFormeln) {
         const std::string n = f.name;
         benchmark::RegisterBenchmark((n + "/Hand").c_str(), [f](benchmark::State& s) { Grid(s, f.hand); });

@@ -20,36 +20,48 @@ using namespace orbisto;
 
 namespace {
 
-bool Same(long double a, long double b) {
-    if (std::isnan(a) || std::isnan(b)) return std::isnan(a) && std::isnan(b);
+bool Same(long double a, long double b)
+{
+    if (std::isnan(a) || std::isnan(b))
+        return std::isnan(a) && std::isnan(b);
     return a == b && std::signbit(a) == std::signbit(b);
 }
 
-void Check(bool ok, const char* what) {
+void Check(bool ok, const char* what)
+{
     if (!ok) {
         std::fprintf(stderr, "fuzz_exprfunction2v: %s\n", what);
         std::abort();
     }
 }
 
-bool UsesApproximatedFunction(const Expression& e) {
+bool UsesApproximatedFunction(const Expression& e)
+{
     for (std::size_t i = 0; e.code[i] != opEnd; ++i) {
         const auto op = e.code[i];
-        if (op == opFunction && ExprIsApproximated(e.code[i + 1])) return true;
-        if (op == opVariable || op == opNumber || op == opConstant || op == opFunction) ++i;
+        if (op == opFunction && ExprIsApproximated(e.code[i + 1]))
+            return true;
+        if (op == opVariable || op == opNumber || op == opConstant || op == opFunction)
+            ++i;
     }
     return false;
 }
 
 constexpr long double kInf = std::numeric_limits<long double>::infinity();
 const long double kPoints[][2] = {
-    {0, 0}, {1.5L, -2.25L}, {-7, 3}, {0.3L, 1e6L}, {-1e-7L, 123456.789L}, {-0.0L, kInf},
+    {0, 0},
+    {1.5L, -2.25L},
+    {-7, 3},
+    {0.3L, 1e6L},
+    {-1e-7L, 123456.789L},
+    {-0.0L, kInf},
     {std::numeric_limits<long double>::quiet_NaN(), 2},
 };
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     Expression e;
     ParseExpr(text, {"x", "y"}, e);
@@ -81,7 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FreeFunc(library);
 #else
-    for (const auto& p : kPoints) f->Eval(p[0], p[1]);
+    for (const auto& p : kPoints)
+        f->Eval(p[0], p[1]);
 #endif
     return 0;
 }

@@ -86,14 +86,13 @@ struct Lesen {
             t = "0" + t;
         for (std::size_t i = 0; i + 1 < t.size(); ++i) {
             const char a = t[i], b = t[i + 1];
-            if ((a == ')' || (a >= '0' && a <= '9'))
-                && (b == '(' || (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z')))
+            if ((a == ')' || (a >= '0' && a <= '9')) && (b == '(' || (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z')))
                 t.insert(i + 1, "*");
         }
         // Rightmost occurrence at depth 0 of each operator, found in one pass.
         constexpr std::string_view ops = "+-*/^";
-        std::size_t stelle[5] = {std::string::npos, std::string::npos, std::string::npos,
-                                 std::string::npos, std::string::npos};
+        std::size_t stelle[5] = {std::string::npos, std::string::npos, std::string::npos, std::string::npos,
+                                 std::string::npos};
         int d = 0;
         for (std::size_t i = t.size(); i-- > 0;) {
             const char c = t.data()[i];
@@ -121,9 +120,8 @@ struct Lesen {
         }
         constexpr long double g = std::numbers::pi_v<long double> / 180;
         constexpr long double rg = 180 / std::numbers::pi_v<long double>;
-        const char* namen[] = {"ln", "lg", "lb", "sin", "cos", "tan", "arctan", "arcsin", "arccos",
-                               "si_", "co_", "ta_", "arcta_", "arcsi_", "arcco_", "abs", "exp",
-                               "fak", "int", "sqrt"};
+        const char* namen[] = {"ln",  "lg",  "lb",     "sin",    "cos",    "tan", "arctan", "arcsin", "arccos", "si_",
+                               "co_", "ta_", "arcta_", "arcsi_", "arcco_", "abs", "exp",    "fak",    "int",    "sqrt"};
         for (int k = 0; k < 20; ++k) {
             const std::size_t n = std::strlen(namen[k]);
             if (t.compare(0, n, namen[k]) != 0)
@@ -167,8 +165,7 @@ struct Ausgang {
 
     bool operator==(const Ausgang& o) const
     {
-        const bool werteGleich = std::memcmp(&wert, &o.wert, 10) == 0
-            || (std::isnan(wert) && std::isnan(o.wert));
+        const bool werteGleich = std::memcmp(&wert, &o.wert, 10) == 0 || (std::isnan(wert) && std::isnan(o.wert));
         return werteGleich && fehler == o.fehler && meldungen == o.meldungen;
     }
 };
@@ -190,8 +187,7 @@ Ausgang auswerten(const std::string& formel, long double x)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
 {
-    static const bool haken =
-        (FormelFehlerHakenSetzen([](const std::string& m) { meldungen.push_back(m); }), true);
+    static const bool haken = (FormelFehlerHakenSetzen([](const std::string& m) { meldungen.push_back(m); }), true);
     (void)haken;
 
     const std::string formel(reinterpret_cast<const char*>(daten), groesse);

@@ -8,9 +8,7 @@
 
 namespace orbisto {
 
-TRxSpeedButton::TRxSpeedButton(QWidget* parent)
-    : QToolButton(parent)
-    , timer_(new QTimer(this))
+TRxSpeedButton::TRxSpeedButton(QWidget* parent) : QToolButton(parent), timer_(new QTimer(this))
 {
     // Our own timer rather than QAbstractButton's auto-repeat: that one would emit
     // clicked() for each repeat, and a handler's error has to stop it from here.

@@ -42,8 +42,7 @@ void Fehlermeldung(const QString& text, QWidget* parent)
 bool Bestaetigung(const QString& text, QWidget* parent)
 {
     signalton();
-    QMessageBox box(QMessageBox::Question, QString(), QString(),
-                    QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No, parent);
     Einrichten(box, text);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
     box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));

@@ -29,10 +29,7 @@ void TOGLPanel::StandardFormatSetzen()
     QSurfaceFormat::setDefaultFormat(format);
 }
 
-TOGLPanel::TOGLPanel(QWidget* parent) : QOpenGLWidget(parent)
-{
-    setMouseTracking(true);
-}
+TOGLPanel::TOGLPanel(QWidget* parent) : QOpenGLWidget(parent) { setMouseTracking(true); }
 
 TOGLPanel::~TOGLPanel()
 {
@@ -59,12 +56,11 @@ void TOGLPanel::showEvent(QShowEvent* event)
 void TOGLPanel::initializeGL()
 {
     // A re-parented widget gets a new context: its lists and quadric must follow it.
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this,
-            [this] {
-                makeCurrent();
-                GLBeenden();
-                doneCurrent();
-            });
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
+        makeCurrent();
+        GLBeenden();
+        doneCurrent();
+    });
     GLStarten();
 }
 

@@ -141,10 +141,7 @@ void TOrbisto2013Form::GitterEinrichten()
         liste->setItem(0, c, festeZelle(c < 3 ? kopf[c] : QString(), knopf));
 }
 
-void TOrbisto2013Form::MenuesVerbinden()
-{
-    connect(ui->BeendenMen, &QAction::triggered, this, &QWidget::close);
-}
+void TOrbisto2013Form::MenuesVerbinden() { connect(ui->BeendenMen, &QAction::triggered, this, &QWidget::close); }
 
 void TOrbisto2013Form::Zeichnen() { ui->OGLPanel->JetztZeichnen(); }
 
@@ -195,9 +192,7 @@ void TOrbisto2013Form::FormResize()
 {
     if (!programm_.GrafikBereit)
         return;
-    statusPanel0_->setText(QStringLiteral("   Grafik: (%1/%2)")
-                               .arg(ui->OGLPanel->width())
-                               .arg(ui->OGLPanel->height()));
+    statusPanel0_->setText(QStringLiteral("   Grafik: (%1/%2)").arg(ui->OGLPanel->width()).arg(ui->OGLPanel->height()));
     ZeichnenAnfordern();
 }
 

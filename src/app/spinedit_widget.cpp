@@ -11,8 +11,7 @@
 
 namespace orbisto {
 
-TSpinEdit::TSpinEdit(QWidget* parent)
-    : QAbstractSpinBox(parent)
+TSpinEdit::TSpinEdit(QWidget* parent) : QAbstractSpinBox(parent)
 {
     lineEdit()->setText(QStringLiteral("0"));
     // The base class keeps no value of its own (it validates every text as
@@ -31,14 +30,11 @@ int TSpinEdit::Begrenzt(long long wert) const
 {
     if (min_ != max_)
         wert = std::clamp<long long>(wert, std::min(min_, max_), std::max(min_, max_));
-    return static_cast<int>(std::clamp<long long>(wert, std::numeric_limits<int>::min(),
-                                                  std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<long long>(wert, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
-void TSpinEdit::setValue(int wert)
-{
-    setText(QString::number(Begrenzt(wert)));
-}
+void TSpinEdit::setValue(int wert) { setText(QString::number(Begrenzt(wert))); }
 
 void TSpinEdit::setText(const QString& text)
 {
@@ -58,10 +54,7 @@ void TSpinEdit::setMaxValue(int wert)
     updateGeometry();
 }
 
-bool TSpinEdit::EditorEnabled() const
-{
-    return !lineEdit()->isReadOnly();
-}
+bool TSpinEdit::EditorEnabled() const { return !lineEdit()->isReadOnly(); }
 
 void TSpinEdit::setEditorEnabled(bool an)
 {

@@ -40,10 +40,7 @@ void kommaStattPunkt(std::string& s)
 
 }  // namespace
 
-KonvertierungsFehler::KonvertierungsFehler(std::string_view text)
-    : std::runtime_error(fehlerText(text)), text_(text)
-{
-}
+KonvertierungsFehler::KonvertierungsFehler(std::string_view text) : std::runtime_error(fehlerText(text)), text_(text) {}
 
 std::string ZahlText(long double v)
 {
@@ -173,8 +170,7 @@ bool TextZahlVersuch(std::string_view text, long double& wert)
             v = 0;
         } else {
             // Decimal magnitude of the number decides between overflow and underflow.
-            const long long groesse =
-                exponent + (fuehrendeStellen > 0 ? fuehrendeStellen : -nullenNachKomma);
+            const long long groesse = exponent + (fuehrendeStellen > 0 ? fuehrendeStellen : -nullenNachKomma);
             if (groesse > 0)
                 return false;
             v = 0;

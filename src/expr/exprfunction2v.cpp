@@ -6,7 +6,8 @@ namespace orbisto {
 
 std::string TExprFunction::ErrorMessage() const { return ExprErrorText(errorCode_, errorPos_); }
 
-TExprFunction2V::TExprFunction2V(std::string_view formula, std::string_view var1, std::string_view var2) {
+TExprFunction2V::TExprFunction2V(std::string_view formula, std::string_view var1, std::string_view var2)
+{
     Expression e;
     ParseExpr(formula, {std::string(var1), std::string(var2)}, e);
     if (e.error) {
@@ -20,7 +21,8 @@ TExprFunction2V::TExprFunction2V(std::string_view formula, std::string_view var1
 #endif
 }
 
-TExprFunction2V::~TExprFunction2V() {
+TExprFunction2V::~TExprFunction2V()
+{
 #if ORBISTO_EXPR_JIT
     // A destructor cannot pass the error on; munmap of our own mapping does not fail.
     try {
@@ -30,16 +32,17 @@ TExprFunction2V::~TExprFunction2V() {
 #endif
 }
 
-long double TExprFunction2V::EvalPortable(long double x, long double y) const {
-    if (program_.empty()) SyntaxError();
+long double TExprFunction2V::EvalPortable(long double x, long double y) const
+{
+    if (program_.empty())
+        SyntaxError();
     return program_.Run(x, y);
 }
 
-void TExprFunction2V::SyntaxError() {
-    throw AllgemeinerFehler("Cannot evaluate expression due to a syntax error.");
-}
+void TExprFunction2V::SyntaxError() { throw AllgemeinerFehler("Cannot evaluate expression due to a syntax error."); }
 
-IExprFunction2V NewFunction2V(std::string_view formula, std::string_view var1, std::string_view var2) {
+IExprFunction2V NewFunction2V(std::string_view formula, std::string_view var1, std::string_view var2)
+{
     return std::make_shared<TExprFunction2V>(formula, var1, var2);
 }
 

@@ -48,9 +48,11 @@ public:
     // True when the formula compiled.
     bool IsValid() const override { return !program_.empty(); }
 
-    long double Eval(long double x, long double y) const {
+    long double Eval(long double x, long double y) const
+    {
 #if ORBISTO_EXPR_JIT
-        if (code_ != nullptr) return code_(x, y);
+        if (code_ != nullptr)
+            return code_(x, y);
 #endif
         return EvalPortable(x, y);
     }

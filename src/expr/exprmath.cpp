@@ -4,7 +4,8 @@
 
 namespace orbisto {
 
-long double ExprIntPower(long double base, long n) {
+long double ExprIntPower(long double base, long n)
+{
     unsigned long m = n < 0 ? 0UL - static_cast<unsigned long>(n) : static_cast<unsigned long>(n);
     long double r = 1;
     bool have = false;
@@ -14,18 +15,22 @@ long double ExprIntPower(long double base, long n) {
             have = true;
         }
         m >>= 1;
-        if (m == 0) break;
+        if (m == 0)
+            break;
         base = base * base;
     }
     return n < 0 ? 1 / r : r;
 }
 
-bool ExprIsIntExponent(long double exponent) {
+bool ExprIsIntExponent(long double exponent)
+{
     return exponent == std::trunc(exponent) && std::fabs(exponent) <= 2147483647.0L;
 }
 
-long double ExprPower(long double base, long double exponent) {
-    if (ExprIsIntExponent(exponent)) return ExprIntPower(base, static_cast<long>(exponent));
+long double ExprPower(long double base, long double exponent)
+{
+    if (ExprIsIntExponent(exponent))
+        return ExprIntPower(base, static_cast<long>(exponent));
     return std::exp(exponent * std::log(base));
 }
 
@@ -54,14 +59,15 @@ long double Trunc(long double a) { return std::trunc(a); }
 long double Heaviside(long double a) { return a >= 0 ? 1.0L : 0.0L; }
 
 constexpr ExprUnaryFn kFunctions[] = {
-    Sin, Cos, Tan, Cot, ArcSin, ArcCos, ArcTan, ArcCot, Ln, Lb,
-    Log, Exp, Sqrt, Sqr, Sign, Abs, Frac, Round, Trunc, Heaviside,
+    Sin, Cos, Tan,  Cot, ArcSin, ArcCos, ArcTan, ArcCot, Ln,    Lb,
+    Log, Exp, Sqrt, Sqr, Sign,   Abs,    Frac,   Round,  Trunc, Heaviside,
 };
 static_assert(sizeof kFunctions / sizeof kFunctions[0] == 20);
 
 }  // namespace
 
-long double ExprNamedConstant(int which) {
+long double ExprNamedConstant(int which)
+{
     static constexpr long double kNamed[] = {
         3.141592653589793238462643383279502884L,  // pi
         2.718281828459045235360287471352662498L,  // e

@@ -4,10 +4,12 @@
 
 namespace orbisto {
 
-ExprProgram::ExprProgram(const Expression& e) : constants_(e.constants) {
+ExprProgram::ExprProgram(const Expression& e) : constants_(e.constants)
+{
     // Named constants go behind the numbers of the list.
     const auto named = static_cast<std::int32_t>(constants_.size());
-    for (int k = kcPi; k <= kcZero; ++k) constants_.push_back(ExprNamedConstant(k));
+    for (int k = kcPi; k <= kcZero; ++k)
+        constants_.push_back(ExprNamedConstant(k));
     const auto& c = e.code;
     for (std::size_t i = 0; i < c.size(); ++i) {
         switch (c[i]) {
@@ -36,16 +38,26 @@ ExprProgram::ExprProgram(const Expression& e) : constants_(e.constants) {
     }
 }
 
-long double ExprProgram::Run(long double x, long double y) const {
+long double ExprProgram::Run(long double x, long double y) const
+{
     // The top of the stack lives in `top`; the values below it in `stack`.
     long double stack[kMaxPending];
     long double* sp = stack;
     long double top = 0;
     for (const Instr* ip = code_.data();; ++ip) {
         switch (ip->op) {
-        case iX: *sp++ = top; top = x; break;
-        case iY: *sp++ = top; top = y; break;
-        case iConst: *sp++ = top; top = constants_[ip->arg]; break;
+        case iX:
+            *sp++ = top;
+            top = x;
+            break;
+        case iY:
+            *sp++ = top;
+            top = y;
+            break;
+        case iConst:
+            *sp++ = top;
+            top = constants_[ip->arg];
+            break;
         case iAdd: top = *--sp + top; break;
         case iSub: top = *--sp - top; break;
         case iMul: top = *--sp * top; break;

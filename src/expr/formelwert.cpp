@@ -36,8 +36,7 @@ struct TextHash {
 };
 
 struct Tabelle {
-    std::unordered_map<std::string, std::unique_ptr<FormelProgramm>, TextHash, std::equal_to<>>
-        programme;
+    std::unordered_map<std::string, std::unique_ptr<FormelProgramm>, TextHash, std::equal_to<>> programme;
     std::size_t bytes = 0;
 };
 
@@ -100,10 +99,7 @@ void FormelFehlerMelden(const std::string& meldung)
         haken()(meldung);
 }
 
-FormelFehlerHaken FormelFehlerHakenSetzen(FormelFehlerHaken neu)
-{
-    return std::exchange(haken(), std::move(neu));
-}
+FormelFehlerHaken FormelFehlerHakenSetzen(FormelFehlerHaken neu) { return std::exchange(haken(), std::move(neu)); }
 
 long double Ln(long double a)
 {

@@ -30,13 +30,26 @@ struct Funktion {
 };
 // Recognised by their first characters in this order, so the order matters.
 constexpr Funktion Funktionen[] = {
-    {"ln", FormelOp::Ln},        {"lg", FormelOp::Lg},         {"lb", FormelOp::Lb},
-    {"sin", FormelOp::Sin},      {"cos", FormelOp::Cos},       {"tan", FormelOp::Tan},
-    {"arctan", FormelOp::ArcTan}, {"arcsin", FormelOp::ArcSin}, {"arccos", FormelOp::ArcCos},
-    {"si_", FormelOp::SiGrad},   {"co_", FormelOp::CoGrad},    {"ta_", FormelOp::TaGrad},
-    {"arcta_", FormelOp::ArcTaGrad}, {"arcsi_", FormelOp::ArcSiGrad},
-    {"arcco_", FormelOp::ArcCoGrad}, {"abs", FormelOp::Abs},   {"exp", FormelOp::Exp},
-    {"fak", FormelOp::Fak},      {"int", FormelOp::Int},       {"sqrt", FormelOp::Sqrt},
+    {"ln", FormelOp::Ln},
+    {"lg", FormelOp::Lg},
+    {"lb", FormelOp::Lb},
+    {"sin", FormelOp::Sin},
+    {"cos", FormelOp::Cos},
+    {"tan", FormelOp::Tan},
+    {"arctan", FormelOp::ArcTan},
+    {"arcsin", FormelOp::ArcSin},
+    {"arccos", FormelOp::ArcCos},
+    {"si_", FormelOp::SiGrad},
+    {"co_", FormelOp::CoGrad},
+    {"ta_", FormelOp::TaGrad},
+    {"arcta_", FormelOp::ArcTaGrad},
+    {"arcsi_", FormelOp::ArcSiGrad},
+    {"arcco_", FormelOp::ArcCoGrad},
+    {"abs", FormelOp::Abs},
+    {"exp", FormelOp::Exp},
+    {"fak", FormelOp::Fak},
+    {"int", FormelOp::Int},
+    {"sqrt", FormelOp::Sqrt},
 };
 
 bool istLeer(char c) { return static_cast<unsigned char>(c) <= ' '; }
@@ -111,8 +124,8 @@ public:
         text_.reserve(formel.size() + formel.size() / 2);
         for (std::size_t i = 0; i < formel.size(); ++i) {
             text_ += formel[i];
-            if ((formel[i] == ')' || istZiffer(formel[i])) && i + 1 < formel.size()
-                && (formel[i + 1] == '(' || istBuchstabe(formel[i + 1])))
+            if ((formel[i] == ')' || istZiffer(formel[i])) && i + 1 < formel.size() &&
+                (formel[i + 1] == '(' || istBuchstabe(formel[i + 1])))
                 text_ += '*';
         }
         // An operator at i counts for the part ending at b when the parentheses between
@@ -219,8 +232,7 @@ private:
                     FormelBefehl& arg = p_.code.back();
                     if (abgebrochen_)
                         return;
-                    if (p_.code.size() == vorher + 1 && arg.op == FormelOp::Zahl
-                        && !meldet(f.op, arg.wert))
+                    if (p_.code.size() == vorher + 1 && arg.op == FormelOp::Zahl && !meldet(f.op, arg.wert))
                         arg.wert = Funktionswert(f.op, arg.wert);
                     else
                         emit(f.op);
@@ -247,8 +259,8 @@ private:
     // Splitting at the rightmost operator and evaluating the left part again splits it at
     // the next one to the left, and so on: a chain a op b op c is ((a op b) op c). Walking
     // the chain here keeps long sums from nesting deeply.
-    void Kette(std::size_t a, std::size_t b, bool null, int ebene, FormelOp op,
-               std::vector<Stelle>::const_iterator von, std::vector<Stelle>::const_iterator bis)
+    void Kette(std::size_t a, std::size_t b, bool null, int ebene, FormelOp op, std::vector<Stelle>::const_iterator von,
+               std::vector<Stelle>::const_iterator bis)
     {
         const std::size_t erste = von->second;
         const std::size_t linksAb = p_.code.size();
@@ -280,8 +292,8 @@ private:
         const bool rechtsEinfach = einfach(rechtsAb, code.size());
         const int k = static_cast<int>(op) - static_cast<int>(FormelOp::Plus);
         FormelBefehl& rechts = code.back();
-        if (linksEinfach && rechtsEinfach && code[linksAb].op == FormelOp::Zahl
-            && rechts.op == FormelOp::Zahl && !meldet(op, code[linksAb].wert, rechts.wert)) {
+        if (linksEinfach && rechtsEinfach && code[linksAb].op == FormelOp::Zahl && rechts.op == FormelOp::Zahl &&
+            !meldet(op, code[linksAb].wert, rechts.wert)) {
             code[linksAb].wert = Rechnen(op, code[linksAb].wert, rechts.wert);
             code.pop_back();
         } else if (rechtsEinfach && rechts.op == FormelOp::Zahl) {
@@ -324,10 +336,7 @@ std::size_t FormelProgramm::Bytes() const
     return n;
 }
 
-FormelProgramm FormelUebersetzen(std::string_view formel)
-{
-    return Uebersetzer(formel).Ergebnis();
-}
+FormelProgramm FormelUebersetzen(std::string_view formel) { return Uebersetzer(formel).Ergebnis(); }
 
 namespace {
 
@@ -344,8 +353,14 @@ long double lauf(const FormelProgramm& p, const long double& x, long double* unt
     for (++b;; ++b) {
         switch (b->op) {
         case FormelOp::Ende: return oben;
-        case FormelOp::Zahl: unten[n++] = oben; oben = b->wert; break;
-        case FormelOp::X: unten[n++] = oben; oben = x; break;
+        case FormelOp::Zahl:
+            unten[n++] = oben;
+            oben = b->wert;
+            break;
+        case FormelOp::X:
+            unten[n++] = oben;
+            oben = x;
+            break;
         case FormelOp::Fehler: throw KonvertierungsFehler(p.fehlerTexte[b->text]);
         case FormelOp::Plus: oben = unten[--n] + oben; break;
         case FormelOp::Minus: oben = unten[--n] - oben; break;

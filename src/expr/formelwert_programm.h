@@ -13,18 +13,55 @@
 namespace orbisto {
 
 enum class FormelOp : std::uint8_t {
-    Ende, Zahl, X, Fehler,
+    Ende,
+    Zahl,
+    X,
+    Fehler,
     // binary, right operand on top / a constant / x
-    Plus, Minus, Mal, Durch, Hoch,
-    PlusZahl, MinusZahl, MalZahl, DurchZahl, HochZahl,
-    PlusX, MinusX, MalX, DurchX, HochX,
+    Plus,
+    Minus,
+    Mal,
+    Durch,
+    Hoch,
+    PlusZahl,
+    MinusZahl,
+    MalZahl,
+    DurchZahl,
+    HochZahl,
+    PlusX,
+    MinusX,
+    MalX,
+    DurchX,
+    HochX,
     Quadrat,  // ^2, the commonest power: b*b is what squaring gives, also for b = 0
     // binary with a constant / x as left operand
-    ZahlMinus, ZahlDurch, ZahlHoch, XMinus, XDurch, XHoch,
+    ZahlMinus,
+    ZahlDurch,
+    ZahlHoch,
+    XMinus,
+    XDurch,
+    XHoch,
     // functions, in the order their names are tried
-    Ln, Lg, Lb, Sin, Cos, Tan, ArcTan, ArcSin, ArcCos,
-    SiGrad, CoGrad, TaGrad, ArcTaGrad, ArcSiGrad, ArcCoGrad,
-    Abs, Exp, Fak, Int, Sqrt,
+    Ln,
+    Lg,
+    Lb,
+    Sin,
+    Cos,
+    Tan,
+    ArcTan,
+    ArcSin,
+    ArcCos,
+    SiGrad,
+    CoGrad,
+    TaGrad,
+    ArcTaGrad,
+    ArcSiGrad,
+    ArcCoGrad,
+    Abs,
+    Exp,
+    Fak,
+    Int,
+    Sqrt,
 };
 
 // How a power treats its exponent; fixed for a constant exponent, so worked out once.
@@ -64,16 +101,16 @@ inline long double PotenzMit(long double b, long double e, PotenzArt art)
 long double Fakultaet(long double a);
 
 struct FormelBefehl {
-    long double wert = 0;   // constant operand
-    PotenzArt potenz{};     // for HochZahl
-    std::uint32_t text = 0; // index into fehlerTexte for Fehler
+    long double wert = 0;    // constant operand
+    PotenzArt potenz{};      // for HochZahl
+    std::uint32_t text = 0;  // index into fehlerTexte for Fehler
     FormelOp op = FormelOp::Ende;
 };
 
 struct FormelProgramm {
     std::vector<FormelBefehl> code;  // ends with Ende
     std::vector<std::string> fehlerTexte;
-    std::size_t stapel = 0;          // most values pending at once
+    std::size_t stapel = 0;  // most values pending at once
 
     std::size_t Bytes() const;
 };

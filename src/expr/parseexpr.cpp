@@ -9,11 +9,12 @@
 namespace orbisto {
 
 const char* const ExprFunctionName[kFunctionCount] = {
-    "sin", "cos", "tan", "cot", "arcsin", "arccos", "arctan", "arccot", "ln", "lb",
-    "log", "exp", "sqrt", "sqr", "sign", "abs", "frac", "round", "trunc", "heaviside",
+    "sin", "cos", "tan",  "cot", "arcsin", "arccos", "arctan", "arccot", "ln",    "lb",
+    "log", "exp", "sqrt", "sqr", "sign",   "abs",    "frac",   "round",  "trunc", "heaviside",
 };
 
-std::string ExprErrorText(int code, int pos) {
+std::string ExprErrorText(int code, int pos)
+{
     const char* what = nullptr;
     switch (code) {
     case eeParenthesis: what = "\")\" or operator expected"; break;
@@ -42,7 +43,8 @@ bool IsLetter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); 
 // Correctly rounded value of a number text ("12,5e-3"): the "C" locale keeps the
 // conversion independent of the locale the program runs in, and a long run of digits
 // cannot overflow an intermediate power of ten.
-long double NumberValue(std::string_view text) {
+long double NumberValue(std::string_view text)
+{
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
     std::string s(text);
     std::replace(s.begin(), s.end(), ',', '.');
@@ -52,21 +54,27 @@ long double NumberValue(std::string_view text) {
 class Parser {
 public:
     Parser(std::string_view text, const std::vector<std::string>& variables, Expression& out)
-        : s_(text), variables_(variables), out_(out) {}
+        : s_(text), variables_(variables), out_(out)
+    {
+    }
 
-    void Run() {
+    void Run()
+    {
         ParseSum();
         SkipSpaces();
         // Only a surplus ")" can stop the sum before the end.
-        if (!AtEnd()) throw Failure{eeOperatorExpected, p_};
+        if (!AtEnd())
+            throw Failure{eeOperatorExpected, p_};
         out_.code.push_back(opEnd);
     }
 
 private:
     // Every recursion passes through ParsePower, so counting there bounds the stack.
     struct Deeper {
-        explicit Deeper(Parser& p) : p_(p) {
-            if (++p_.nesting_ > kMaxNesting) throw Failure{eeTooDeep, p_.p_};
+        explicit Deeper(Parser& p) : p_(p)
+        {
+            if (++p_.nesting_ > kMaxNesting)
+                throw Failure{eeTooDeep, p_.p_};
         }
         ~Deeper() { --p_.nesting_; }
         Parser& p_;
@@ -74,17 +82,23 @@ private:
 
     bool AtEnd() const { return p_ >= s_.size(); }
     int Peek() const { return AtEnd() ? -1 : static_cast<unsigned char>(s_[p_]); }
-    void SkipSpaces() {
-        while (Peek() == ' ') ++p_;
+    void SkipSpaces()
+    {
+        while (Peek() == ' ')
+            ++p_;
     }
 
-    void Emit(std::uint8_t op, int arg = -1) {
+    void Emit(std::uint8_t op, int arg = -1)
+    {
         const std::size_t bytes = arg < 0 ? 1 : 2;
-        if (out_.code.size() + bytes + 1 > kMaxPostfix) throw Failure{eeTooLong, p_};
+        if (out_.code.size() + bytes + 1 > kMaxPostfix)
+            throw Failure{eeTooLong, p_};
         out_.code.push_back(op);
-        if (arg >= 0) out_.code.push_back(static_cast<std::uint8_t>(arg));
+        if (arg >= 0)
+            out_.code.push_back(static_cast<std::uint8_t>(arg));
         if (op == opVariable || op == opNumber || op == opConstant) {
-            if (++pending_ > kMaxPending) throw Failure{eeTooDeep, p_};
+            if (++pending_ > kMaxPending)
+                throw Failure{eeTooDeep, p_};
             out_.maxPending = std::max(out_.maxPending, pending_);
         } else if (op >= opAdd && op <= opPower) {
             --pending_;
@@ -92,12 +106,14 @@ private:
     }
 
     // expression = term { ("+" | "-") term }
-    void ParseSum() {
+    void ParseSum()
+    {
         ParseProduct();
         for (;;) {
             SkipSpaces();
             const int c = Peek();
-            if (c != '+' && c != '-') return;
+            if (c != '+' && c != '-')
+                return;
             ++p_;
             ParseProduct();
             Emit(c == '+' ? opAdd : opSub);
@@ -106,27 +122,32 @@ private:
 
     // term = power { ["*" | "/"] power }; a power followed by anything but an operator,
     // ")" or the end is multiplied with the next one (2x, 3(x+1), x y).
-    void ParseProduct() {
+    void ParseProduct()
+    {
         ParsePower();
         for (;;) {
             SkipSpaces();
             const int c = Peek();
-            if (c == -1 || c == ')' || c == '+' || c == '-') return;
-            if (c == '*' || c == '/') ++p_;
+            if (c == -1 || c == ')' || c == '+' || c == '-')
+                return;
+            if (c == '*' || c == '/')
+                ++p_;
             ParsePower();
             Emit(c == '/' ? opDiv : opMul);
         }
     }
 
     // power = ("+" | "-") power | primary [ "^" power ]
-    void ParsePower() {
+    void ParsePower()
+    {
         Deeper deeper(*this);
         SkipSpaces();
         const int c = Peek();
         if (c == '+' || c == '-') {
             ++p_;
             ParsePower();
-            if (c == '-') Emit(opNegate);
+            if (c == '-')
+                Emit(opNegate);
             return;
         }
         ParsePrimary();
@@ -138,7 +159,8 @@ private:
         }
     }
 
-    void ParsePrimary() {
+    void ParsePrimary()
+    {
         SkipSpaces();
         const int c = Peek();
         if (IsDigit(c)) {
@@ -154,29 +176,37 @@ private:
         }
     }
 
-    void ExpectClose() {
+    void ExpectClose()
+    {
         SkipSpaces();
-        if (Peek() != ')') throw Failure{eeParenthesis, p_};
+        if (Peek() != ')')
+            throw Failure{eeParenthesis, p_};
         ++p_;
     }
 
-    void SkipDigits() {
-        while (IsDigit(Peek())) ++p_;
+    void SkipDigits()
+    {
+        while (IsDigit(Peek()))
+            ++p_;
     }
 
     // number = digits [("," | ".") digits] [("E" | "e") ["+" | "-"] digits]
-    void ParseNumber() {
+    void ParseNumber()
+    {
         const std::size_t start = p_;
         SkipDigits();
         if (Peek() == ',' || Peek() == '.') {
             ++p_;
-            if (!IsDigit(Peek())) throw Failure{eeInvalidNumber, p_};
+            if (!IsDigit(Peek()))
+                throw Failure{eeInvalidNumber, p_};
             SkipDigits();
         }
         if (Peek() == 'e' || Peek() == 'E') {
             ++p_;
-            if (Peek() == '+' || Peek() == '-') ++p_;
-            if (!IsDigit(Peek())) throw Failure{eeInvalidNumber, p_};
+            if (Peek() == '+' || Peek() == '-')
+                ++p_;
+            if (!IsDigit(Peek()))
+                throw Failure{eeInvalidNumber, p_};
             SkipDigits();
         }
         const std::size_t end = p_;
@@ -184,7 +214,8 @@ private:
         // belongs to no valid number: "2 e", "2 ,5", "2.5.3".
         SkipSpaces();
         const int next = Peek();
-        if (next == ',' || next == '.' || next == 'e' || next == 'E') throw Failure{eeInvalidNumber, p_};
+        if (next == ',' || next == '.' || next == 'e' || next == 'E')
+            throw Failure{eeInvalidNumber, p_};
         p_ = end;
 
         const long double v = NumberValue(s_.substr(start, end - start));
@@ -195,24 +226,29 @@ private:
         } else {
             auto& list = out_.constants;
             const auto found = std::find(list.begin(), list.end(), v);
-            if (found == list.end() && list.size() == kMaxConstants) throw Failure{eeTooLong, start};
+            if (found == list.end() && list.size() == kMaxConstants)
+                throw Failure{eeTooLong, start};
             const auto index = found - list.begin();
-            if (found == list.end()) list.push_back(v);
+            if (found == list.end())
+                list.push_back(v);
             Emit(opNumber, static_cast<int>(index));
         }
     }
 
     // A name before "(" is a function; otherwise a variable, pi or e.
-    void ParseName() {
+    void ParseName()
+    {
         const std::size_t start = p_;
-        while (IsLetter(Peek()) || IsDigit(Peek())) ++p_;
+        while (IsLetter(Peek()) || IsDigit(Peek()))
+            ++p_;
         const std::string_view name = s_.substr(start, p_ - start);
         const std::size_t nameEnd = p_;
         SkipSpaces();
         if (Peek() == '(') {
             const auto* const end = ExprFunctionName + kFunctionCount;
             const auto* const f = std::find(ExprFunctionName, end, name);
-            if (f == end) throw Failure{eeUnknownFunction, nameEnd};
+            if (f == end)
+                throw Failure{eeUnknownFunction, nameEnd};
             ++p_;
             ParseSum();
             ExpectClose();
@@ -242,7 +278,8 @@ private:
 
 }  // namespace
 
-void ParseExpr(std::string_view formula, const std::vector<std::string>& variables, Expression& result) {
+void ParseExpr(std::string_view formula, const std::vector<std::string>& variables, Expression& result)
+{
     result = Expression{};
     try {
         Parser(formula, variables, result).Run();

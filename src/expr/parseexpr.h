@@ -19,12 +19,12 @@ enum ExprOp : std::uint8_t {
     opNumber = 2,    // argument: index into the constant list
     opConstant = 3,  // argument: ExprConstant
     opAdd = 4,
-    opSub = 5,       // next-to-top minus top
+    opSub = 5,  // next-to-top minus top
     opMul = 6,
-    opDiv = 7,       // next-to-top divided by top
-    opPower = 8,     // next-to-top raised to top
+    opDiv = 7,    // next-to-top divided by top
+    opPower = 8,  // next-to-top raised to top
     opNegate = 9,
-    opFunction = 10, // argument: function code, see ExprFunctionName
+    opFunction = 10,  // argument: function code, see ExprFunctionName
 };
 
 enum ExprConstant : std::uint8_t { kcPi = 0, kcE = 1, kcOne = 2, kcZero = 3 };
@@ -32,14 +32,14 @@ enum ExprConstant : std::uint8_t { kcPi = 0, kcE = 1, kcOne = 2, kcZero = 3 };
 // Error codes; 7 and 8 guard the engine's limits below.
 enum ExprError : int {
     eeNone = 0,
-    eeParenthesis = 1,      // ")" or operator expected
-    eeUnknownName = 2,      // unknown variable or constant
+    eeParenthesis = 1,  // ")" or operator expected
+    eeUnknownName = 2,  // unknown variable or constant
     eeInvalidNumber = 3,
     eeOperandExpected = 4,  // number, variable, constant, function or parenthesis expected
     eeOperatorExpected = 5,
     eeUnknownFunction = 6,
-    eeTooLong = 7,          // postfix code or constant list would exceed its limit
-    eeTooDeep = 8,          // nested too deeply, or too many values pending at once
+    eeTooLong = 7,  // postfix code or constant list would exceed its limit
+    eeTooDeep = 8,  // nested too deeply, or too many values pending at once
 };
 
 // Limits of the engine. A formula beyond them is a syntax error (codes 7 and 8) at the
@@ -60,7 +60,7 @@ struct Expression {
     int errorPos = 0;                    // 0-based character index
     int errorCode = eeNone;
     bool error = false;
-    int maxPending = 0;                  // most values pending at once
+    int maxPending = 0;  // most values pending at once
 };
 
 // Parses `formula`; variable i of the postfix code is variables[i].

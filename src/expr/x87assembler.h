@@ -18,8 +18,13 @@ public:
     };
     // Jump conditions after fucomip (second opcode byte of jcc rel32).
     enum Cond : std::uint8_t {
-        kBelow = 0x82, kAboveEqual = 0x83, kEqual = 0x84, kNotEqual = 0x85,
-        kBelowEqual = 0x86, kAbove = 0x87, kParity = 0x8A,
+        kBelow = 0x82,
+        kAboveEqual = 0x83,
+        kEqual = 0x84,
+        kNotEqual = 0x85,
+        kBelowEqual = 0x86,
+        kAbove = 0x87,
+        kParity = 0x8A,
     };
     // Register fields of the DC /r forms: st0 = st0 op m64 (Sub/Div) or m64 op st0 (SubR/DivR).
     enum M64Op : std::uint8_t { kAdd = 0, kMul = 1, kSub = 4, kSubR = 5, kDiv = 6, kDivR = 7 };
@@ -32,12 +37,12 @@ public:
     // leave; ret
     void Epilogue();
 
-    void LoadArg(int index);     // fld tbyte [rbp + 16 + 16 * index]
-    void LoadSlot(int slot);     // fld tbyte [spill slot]
-    void StoreSlot(int slot);    // fstp tbyte [spill slot]
-    void StoreOutgoing(int index);  // fstp tbyte [rsp + 16 * index]
-    void LoadConst(long double v);  // fld tbyte [rip + constant]
-    void LoadConst64(double v);     // fld qword [rip + constant]
+    void LoadArg(int index);             // fld tbyte [rbp + 16 + 16 * index]
+    void LoadSlot(int slot);             // fld tbyte [spill slot]
+    void StoreSlot(int slot);            // fstp tbyte [spill slot]
+    void StoreOutgoing(int index);       // fstp tbyte [rsp + 16 * index]
+    void LoadConst(long double v);       // fld tbyte [rip + constant]
+    void LoadConst64(double v);          // fld qword [rip + constant]
     void OpConst64(M64Op op, double v);  // fadd/fmul/fsub/fsubr/fdiv/fdivr qword [rip + constant]
     // frndint with rounding towards zero, the control word restored afterwards.
     void TruncTop();

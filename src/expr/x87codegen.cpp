@@ -28,7 +28,8 @@ class Generator {
 public:
     explicit Generator(const X87Options& options) : library_(options.libraryFunctions) {}
 
-    std::vector<std::uint8_t> Run(const Expression& e) {
+    std::vector<std::uint8_t> Run(const Expression& e)
+    {
         a_.Prologue();
         const auto& c = e.code;
         for (std::size_t i = 0; c[i] != opEnd; ++i) {
@@ -60,17 +61,19 @@ private:
     struct SlowPath {
         A::Label start, back;
         int code;
-        int below;     // registers under the argument
-        int firstSlot; // free slots from here on
+        int below;      // registers under the argument
+        int firstSlot;  // free slots from here on
     };
 
     Entry& Top(int depth = 0) { return stack_[stack_.size() - 1 - depth]; }
 
     // Stores every register to its spill slot, the lowest register to the lowest slot.
-    void SpillAll() {
+    void SpillAll()
+    {
         int k = regs_;
         for (auto it = stack_.rbegin(); it != stack_.rend() && k > 0; ++it) {
-            if (it->kind != Entry::kReg) continue;
+            if (it->kind != Entry::kReg)
+                continue;
             --k;
             a_.StoreSlot(memSlots_ + k);
             *it = {Entry::kMem, memSlots_ + k, 0};
@@ -80,11 +83,14 @@ private:
         a_.UseSlots(memSlots_);
     }
 
-    void NeedRegs(int n) {
-        if (regs_ + n > kRegisters) SpillAll();
+    void NeedRegs(int n)
+    {
+        if (regs_ + n > kRegisters)
+            SpillAll();
     }
 
-    void LoadValue(long double v) {
+    void LoadValue(long double v)
+    {
         if (IsPlusZero(v)) {
             a_.Bytes({0xD9, 0xEE});  // fldz
         } else if (v == 1) {
@@ -97,10 +103,14 @@ private:
     }
 
     // Brings an entry onto the register stack; it must be above every register.
-    void Load(Entry& e) {
+    void Load(Entry& e)
+    {
         switch (e.kind) {
         case Entry::kReg: return;
-        case Entry::kMem: a_.LoadSlot(e.index); --memSlots_; break;
+        case Entry::kMem:
+            a_.LoadSlot(e.index);
+            --memSlots_;
+            break;
         case Entry::kVar: a_.LoadArg(e.index); break;
         case Entry::kConst: LoadValue(e.value); break;
         }
@@ -109,7 +119,8 @@ private:
     }
 
     // Removes the top entry without using it.
-    void Drop() {
+    void Drop()
+    {
         if (Top().kind == Entry::kReg) {
             a_.Bytes({0xDD, 0xD8});  // fstp st0
             --regs_;
@@ -119,7 +130,8 @@ private:
         stack_.pop_back();
     }
 
-    static long double Fold(int op, long double l, long double r) {
+    static long double Fold(int op, long double l, long double r)
+    {
         switch (op) {
         case opAdd: return l + r;
         case opSub: return l - r;
@@ -128,7 +140,8 @@ private:
         }
     }
 
-    void Binary(int op) {
+    void Binary(int op)
+    {
         Entry& l = Top(1);
         Entry& r = Top(0);
         if (l.kind == Entry::kConst && r.kind == Entry::kConst) {
@@ -176,7 +189,8 @@ private:
         stack_.pop_back();
     }
 
-    void Power() {
+    void Power()
+    {
         Entry& l = Top(1);
         Entry& r = Top(0);
         if (l.kind == Entry::kConst && r.kind == Entry::kConst) {
@@ -203,13 +217,15 @@ private:
     }
 
     // The squaring loop of ExprIntPower, unrolled for a known exponent.
-    void IntPower(long n) {
+    void IntPower(long n)
+    {
         if (n == 0) {
             Drop();
             stack_.push_back({Entry::kConst, 0, 1.0L});
             return;
         }
-        if (n == 1) return;
+        if (n == 1)
+            return;
         Entry& b = Top();
         NeedRegs((b.kind != Entry::kReg) + 1);
         Load(b);
@@ -228,14 +244,18 @@ private:
                     break;  // the result is the squared base itself
                 }
             }
-            if (m == 0) break;
+            if (m == 0)
+                break;
             a_.Bytes({0xD8, 0xC8});  // fmul st0, st0
         }
-        if (have) a_.Bytes({0xDD, 0xD8});  // fstp st0
-        if (n < 0) a_.OpConst64(A::kDivR, 1.0);
+        if (have)
+            a_.Bytes({0xDD, 0xD8});  // fstp st0
+        if (n < 0)
+            a_.OpConst64(A::kDivR, 1.0);
     }
 
-    void Negate() {
+    void Negate()
+    {
         Entry& e = Top();
         if (e.kind == Entry::kConst) {
             e.value = -e.value;
@@ -247,16 +267,27 @@ private:
     }
 
     // Registers a function needs beyond its argument.
-    int Extra(int code) const {
-        if (ExprIsApproximated(code)) return library_ ? 0 : 2;
+    int Extra(int code) const
+    {
+        if (ExprIsApproximated(code))
+            return library_ ? 0 : 2;
         switch (code) {
-        case 8: case 9: case 10: return 3;
-        case 4: case 5: case 6: case 7: case 14: case 16: case 19: return 1;
+        case 8:
+        case 9:
+        case 10: return 3;
+        case 4:
+        case 5:
+        case 6:
+        case 7:
+        case 14:
+        case 16:
+        case 19: return 1;
         default: return 0;
         }
     }
 
-    void Function(int code) {
+    void Function(int code)
+    {
         Entry& e = Top();
         if (e.kind == Entry::kConst) {
             e.value = ExprFunction(code, e.value);
@@ -276,7 +307,7 @@ private:
             return;
         }
         switch (code) {
-        case 4:  // arcsin: atan2(a, sqrt(1 - a*a))
+        case 4:                                  // arcsin: atan2(a, sqrt(1 - a*a))
             a_.Bytes({0xD9, 0xC0, 0xD8, 0xC8});  // fld st0; fmul st0, st0
             a_.OpConst64(A::kSubR, 1.0);
             a_.Bytes({0xD9, 0xFA, 0xD9, 0xF3});  // fsqrt; fpatan
@@ -288,11 +319,11 @@ private:
             break;
         case 6: a_.Bytes({0xD9, 0xE8, 0xD9, 0xF3}); break;              // fld1; fpatan
         case 7: a_.Bytes({0xD9, 0xE8, 0xD9, 0xC9, 0xD9, 0xF3}); break;  // fld1; fxch; fpatan
-        case 8: Logarithm(0xED); break;  // fldln2
-        case 9: Logarithm(0xE8); break;  // fld1
-        case 10: Logarithm(0xEC); break; // fldlg2
-        case 12: a_.Bytes({0xD9, 0xFA}); break;  // fsqrt
-        case 13: a_.Bytes({0xD8, 0xC8}); break;  // fmul st0, st0
+        case 8: Logarithm(0xED); break;                                 // fldln2
+        case 9: Logarithm(0xE8); break;                                 // fld1
+        case 10: Logarithm(0xEC); break;                                // fldlg2
+        case 12: a_.Bytes({0xD9, 0xFA}); break;                         // fsqrt
+        case 13: a_.Bytes({0xD8, 0xC8}); break;                         // fmul st0, st0
         case 14: Sign(); break;
         case 15: a_.Bytes({0xD9, 0xE1}); break;  // fabs
         case 16:
@@ -307,14 +338,16 @@ private:
     }
 
     // Jumps to `slow` when |st0| > limit or st0 is NaN; leaves st0 as it was.
-    void CheckRange(double limit, A::Label slow) {
+    void CheckRange(double limit, A::Label slow)
+    {
         a_.Bytes({0xD9, 0xC0, 0xD9, 0xE1});  // fld st0; fabs
         a_.LoadConst64(limit);
         a_.Bytes({0xDF, 0xE9, 0xDD, 0xD8});  // fucomip st1; fstp st0
         a_.JumpIf(A::kBelow, slow);
     }
 
-    void Approximated(int code) {
+    void Approximated(int code)
+    {
         const A::Label slow = a_.NewLabel();
         const A::Label back = a_.NewLabel();
         CheckRange(code <= 1 ? kTrigLimit : code == 11 ? kExpLimit : kTanLimit, slow);
@@ -339,7 +372,8 @@ private:
 
     // As the C library does it: log2 through fyl2xp1 when |a-1| <= 0.29, else fyl2x,
     // times the constant that `fldConst` loads.
-    void Logarithm(std::uint8_t fldConst) {
+    void Logarithm(std::uint8_t fldConst)
+    {
         const A::Label far = a_.NewLabel();
         const A::Label done = a_.NewLabel();
         a_.Bytes({0xD9, 0xC0});  // fld st0
@@ -355,7 +389,8 @@ private:
         a_.Bind(done);
     }
 
-    void Sign() {
+    void Sign()
+    {
         const A::Label positive = a_.NewLabel();
         const A::Label done = a_.NewLabel();
         a_.Bytes({0xD9, 0xEE, 0xDF, 0xE9});  // fldz; fucomip st1
@@ -369,7 +404,8 @@ private:
         a_.Bind(done);
     }
 
-    void Heaviside() {
+    void Heaviside()
+    {
         const A::Label one = a_.NewLabel();
         const A::Label zero = a_.NewLabel();
         const A::Label done = a_.NewLabel();
@@ -385,7 +421,8 @@ private:
     }
 
     // The arguments are in the outgoing area; the C ABI wants the register stack empty.
-    void CallWithArgumentsStored(const void* function) {
+    void CallWithArgumentsStored(const void* function)
+    {
         SpillAll();
         a_.Call(function);
         stack_.push_back({Entry::kReg, 0, 0});
@@ -393,15 +430,18 @@ private:
     }
 
     // Out of line: the registers under the argument go to free slots around the call.
-    void EmitSlowPaths() {
+    void EmitSlowPaths()
+    {
         for (const SlowPath& s : slow_) {
             a_.Bind(s.start);
             a_.StoreOutgoing(0);
-            for (int k = s.below - 1; k >= 0; --k) a_.StoreSlot(s.firstSlot + k);
+            for (int k = s.below - 1; k >= 0; --k)
+                a_.StoreSlot(s.firstSlot + k);
             a_.Call(reinterpret_cast<const void*>(ExprFunctionPointer(s.code)));
             if (s.below > 0) {
                 a_.StoreSlot(s.firstSlot + s.below);
-                for (int k = 0; k <= s.below; ++k) a_.LoadSlot(s.firstSlot + k);
+                for (int k = 0; k <= s.below; ++k)
+                    a_.LoadSlot(s.firstSlot + k);
                 a_.UseSlots(s.firstSlot + s.below + 1);
             }
             a_.Jump(s.back);
@@ -418,7 +458,8 @@ private:
 
 }  // namespace
 
-std::vector<std::uint8_t> GenerateX87Code(const Expression& e, const X87Options& options) {
+std::vector<std::uint8_t> GenerateX87Code(const Expression& e, const X87Options& options)
+{
     return Generator(options).Run(e);
 }
 

@@ -17,15 +17,14 @@ namespace orbisto {
 namespace {
 
 constexpr int ListenAnzahl = 256;
-constexpr int GlyphenAnzahl = 255; // codes 0..254; list 255 stays empty
-constexpr int PixelGroesse = 13;   // 10 pt on a 96 dpi screen
+constexpr int GlyphenAnzahl = 255;  // codes 0..254; list 255 stays empty
+constexpr int PixelGroesse = 13;    // 10 pt on a 96 dpi screen
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; 0 marks the five unused codes.
 constexpr char16_t Cp1252Oben[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
 // Unicode of a cp1252 code; 0 for control codes and unused codes, which get no glyph.
@@ -39,11 +38,11 @@ char16_t Unicode(int code)
 }
 
 struct Glyphe {
-    int breite = 0, hoehe = 0; // size of the ink box in pixels
-    int xUrsprung = 0;         // pen position measured from the box's left edge
-    int yUrsprung = 0;         // baseline measured from the box's bottom edge
-    int vorschub = 0;          // advance
-    std::vector<GLubyte> bits; // rows bottom first, MSB first, byte aligned
+    int breite = 0, hoehe = 0;  // size of the ink box in pixels
+    int xUrsprung = 0;          // pen position measured from the box's left edge
+    int yUrsprung = 0;          // baseline measured from the box's bottom edge
+    int vorschub = 0;           // advance
+    std::vector<GLubyte> bits;  // rows bottom first, MSB first, byte aligned
 };
 
 Glyphe Rastern(const QFont& font, const QFontMetrics& fm, QChar zeichen)
@@ -80,7 +79,7 @@ Glyphe Rastern(const QFont& font, const QFontMetrics& fm, QChar zeichen)
                 unten = std::max(unten, y);
             }
     if (rechts < 0)
-        return g; // blank: only the advance
+        return g;  // blank: only the advance
 
     g.breite = rechts - links + 1;
     g.hoehe = unten - oben + 1;
@@ -89,7 +88,7 @@ Glyphe Rastern(const QFont& font, const QFontMetrics& fm, QChar zeichen)
     const int zeilenBytes = (g.breite + 7) / 8;
     g.bits.assign(static_cast<std::size_t>(zeilenBytes) * g.hoehe, 0);
     for (int r = 0; r < g.hoehe; ++r) {
-        const int y = unten - r; // GL bitmaps start with the bottom row
+        const int y = unten - r;  // GL bitmaps start with the bottom row
         for (int c = 0; c < g.breite; ++c)
             if (tinte(links + c, y))
                 g.bits[r * zeilenBytes + c / 8] |= static_cast<GLubyte>(0x80 >> (c % 8));
@@ -97,7 +96,7 @@ Glyphe Rastern(const QFont& font, const QFontMetrics& fm, QChar zeichen)
     return g;
 }
 
-} // namespace
+}  // namespace
 
 unsigned int FontListenAnlegen()
 {
@@ -129,9 +128,8 @@ unsigned int FontListenAnlegen()
             // then not advance: blanks point at a dummy byte.
             static const GLubyte leer = 0;
             const Glyphe g = Rastern(font, fm, QChar(u));
-            glBitmap(g.breite, g.hoehe, static_cast<GLfloat>(g.xUrsprung),
-                     static_cast<GLfloat>(g.yUrsprung), static_cast<GLfloat>(g.vorschub), 0.0f,
-                     g.bits.empty() ? &leer : g.bits.data());
+            glBitmap(g.breite, g.hoehe, static_cast<GLfloat>(g.xUrsprung), static_cast<GLfloat>(g.yUrsprung),
+                     static_cast<GLfloat>(g.vorschub), 0.0f, g.bits.empty() ? &leer : g.bits.data());
         }
         glEndList();
     }
@@ -145,4 +143,4 @@ void FontListenFreigeben(unsigned int basis)
         glDeleteLists(basis, ListenAnzahl);
 }
 
-} // namespace orbisto
+}  // namespace orbisto

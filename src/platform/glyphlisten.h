@@ -14,4 +14,4 @@ unsigned int FontListenAnlegen();
 // Deletes the 256 lists that FontListenAnlegen made (same context current).
 void FontListenFreigeben(unsigned int basis);
 
-} // namespace orbisto
+}  // namespace orbisto

@@ -41,14 +41,13 @@ bool hasExtension(const char* list, const char* name)
     return false;
 }
 
-} // namespace
+}  // namespace
 
 HeadlessGL::HeadlessGL(int width, int height)
 {
     const char* clientExt = eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS);
     if (!hasExtension(clientExt, "EGL_MESA_platform_surfaceless"))
-        throw std::runtime_error(
-            "Headless OpenGL: EGL has no surfaceless platform (Mesa's libEGL is needed)");
+        throw std::runtime_error("Headless OpenGL: EGL has no surfaceless platform (Mesa's libEGL is needed)");
 
     std::lock_guard lock(displayMutex);
     EGLDisplay dpy = eglGetPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
@@ -64,10 +63,20 @@ HeadlessGL::HeadlessGL(int width, int height)
             throw std::runtime_error(eglFailure("eglBindAPI(OpenGL)"));
 
         const EGLint configAttribs[] = {
-            EGL_SURFACE_TYPE, EGL_PBUFFER_BIT,
-            EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT,
-            EGL_RED_SIZE, 8, EGL_GREEN_SIZE, 8, EGL_BLUE_SIZE, 8, EGL_ALPHA_SIZE, 8,
-            EGL_DEPTH_SIZE, 24,
+            EGL_SURFACE_TYPE,
+            EGL_PBUFFER_BIT,
+            EGL_RENDERABLE_TYPE,
+            EGL_OPENGL_BIT,
+            EGL_RED_SIZE,
+            8,
+            EGL_GREEN_SIZE,
+            8,
+            EGL_BLUE_SIZE,
+            8,
+            EGL_ALPHA_SIZE,
+            8,
+            EGL_DEPTH_SIZE,
+            24,
             EGL_NONE,
         };
         EGLConfig configs[64];
@@ -85,12 +94,12 @@ HeadlessGL::HeadlessGL(int width, int height)
                 config_ = configs[i];
         }
         if (!config_)
-            throw std::runtime_error(
-                "Headless OpenGL: no EGL config with a pbuffer, RGBA 8 bit and 24-bit depth");
+            throw std::runtime_error("Headless OpenGL: no EGL config with a pbuffer, RGBA 8 bit and 24-bit depth");
 
         // The compatibility profile keeps glBegin/glEnd, display lists and feedback mode.
         const EGLint contextAttribs[] = {
-            EGL_CONTEXT_OPENGL_PROFILE_MASK, EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT,
+            EGL_CONTEXT_OPENGL_PROFILE_MASK,
+            EGL_CONTEXT_OPENGL_COMPATIBILITY_PROFILE_BIT,
             EGL_NONE,
         };
         context_ = eglCreateContext(dpy, config_, EGL_NO_CONTEXT, contextAttribs);
@@ -128,9 +137,9 @@ HeadlessGL::~HeadlessGL()
 void HeadlessGL::createSurface(int width, int height)
 {
     if (width < 1 || height < 1)
-        throw std::runtime_error("Headless OpenGL: surface size " + std::to_string(width) + "x"
-                                 + std::to_string(height) + " is empty");
-    const EGLint attribs[] = { EGL_WIDTH, width, EGL_HEIGHT, height, EGL_NONE };
+        throw std::runtime_error("Headless OpenGL: surface size " + std::to_string(width) + "x" +
+                                 std::to_string(height) + " is empty");
+    const EGLint attribs[] = {EGL_WIDTH, width, EGL_HEIGHT, height, EGL_NONE};
     EGLSurface s = eglCreatePbufferSurface(display_, config_, attribs);
     if (s == EGL_NO_SURFACE)
         throw std::runtime_error(eglFailure("eglCreatePbufferSurface"));
@@ -180,4 +189,4 @@ std::vector<std::uint8_t> HeadlessGL::readPixels()
     return topDown;
 }
 
-} // namespace orbisto
+}  // namespace orbisto

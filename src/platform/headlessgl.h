@@ -43,4 +43,4 @@ private:
     int height_ = 0;
 };
 
-} // namespace orbisto
+}  // namespace orbisto

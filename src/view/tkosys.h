@@ -20,7 +20,7 @@ public:
     void RaumVorgaben();
 
     std::uint32_t Hintergrundfarbe = 0xFFFFFF;  // red in the low byte
-    std::uint8_t Projektion = 1;                 // 0 perspektivisch, 1 orthogonal
+    std::uint8_t Projektion = 1;                // 0 perspektivisch, 1 orthogonal
 
     double PLinks, PRechts, PUnten, POben, PNah, PFern, PBeobachter;
     double OLinks, ORechts, OUnten, OOben, ONah, OFern, OBeobachter;

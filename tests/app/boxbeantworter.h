@@ -55,8 +55,8 @@ private:
         if (!box || box == letzte_)
             return;
         letzte_ = box;
-        GeseheneBox gesehen{box->windowTitle(), box->text(), box->icon(), box->textFormat(), {},
-                            BoxPiepsZaehler ? BoxPiepsZaehler() : 0};
+        GeseheneBox gesehen{box->windowTitle(), box->text(), box->icon(),
+                            box->textFormat(),  {},          BoxPiepsZaehler ? BoxPiepsZaehler() : 0};
         for (QAbstractButton* knopf : box->buttons())
             gesehen.knoepfe.append(knopf->text());
         gesehen.knoepfe.sort();

@@ -79,9 +79,12 @@ private slots:
             const char* name;
             const char* text;
         };
-        const Eintrag menues[] = {{"DateiMen", "Datei"},           {"MathematikMen", "Mathematik"},
-                                  {"MatheSzenenMen", "Mat-Szenen"}, {"PhysikSzenenMen", "Phy-Szenen"},
-                                  {"SonstigeSzenenMen", "Sonst-Szenen"}, {"EinstellungenMen", "Einstellungen"},
+        const Eintrag menues[] = {{"DateiMen", "Datei"},
+                                  {"MathematikMen", "Mathematik"},
+                                  {"MatheSzenenMen", "Mat-Szenen"},
+                                  {"PhysikSzenenMen", "Phy-Szenen"},
+                                  {"SonstigeSzenenMen", "Sonst-Szenen"},
+                                  {"EinstellungenMen", "Einstellungen"},
                                   {"HilfeMen", "Hilfe"}};
         const QList<QAction*> leiste = form->menuBar()->actions();
         QCOMPARE(leiste.size(), 8);
@@ -94,18 +97,21 @@ private slots:
 
         // Every item in order; "-" is a separator.
         const std::pair<const char*, std::vector<const char*>> inhalt[] = {
-            {"DateiMen", {"Objektliste neu", "Objektliste öffnen", "Objektliste speichern unter ...", "-",
-                          "Grafik kopieren", "Grafik als JPG speichern unter ...", "-", "Beenden"}},
-            {"MathematikMen", {"Funktion in 3D   z=f(x,y) ", "Rotationskörper  um X", "-", "Ebene PRF", "Ebene PNF",
-                               "Gerade PRF", "Kreis MNF", "Kugel", "Punkt", "Strecke", "Vektor", "Viereck", "-",
-                               "Quader", "Pyramide", "Zylinder", "Kegel"}},
-            {"MatheSzenenMen", {"Orts-Vektor und Repräsentant", "Gerade mit Vektoren", "Ebene mit Vektoren",
-                                "Kreis mit Vektoren", "Kugel mit Vektoren", "Lineare Anhängigkeit",
-                                "Verknüpfung von Vektoren", "Schnitte von Geraden und Ebenen",
-                                "Spatprodukt mit Vektoren", "-", "Quader-Netz", "Spiegelung", "Bewegung mit Matrizen",
-                                "Flugzeug-Landung H H"}},
-            {"PhysikSzenenMen", {"Würfe in 3D", "Winkel- und Bahngeschw.", "Longitudinalwelle", "Stehende Kreiswellen",
-                                 "Ebene Wellen", "Potentialtopf", "Sonne Erde Mond"}},
+            {"DateiMen",
+             {"Objektliste neu", "Objektliste öffnen", "Objektliste speichern unter ...", "-", "Grafik kopieren",
+              "Grafik als JPG speichern unter ...", "-", "Beenden"}},
+            {"MathematikMen",
+             {"Funktion in 3D   z=f(x,y) ", "Rotationskörper  um X", "-", "Ebene PRF", "Ebene PNF", "Gerade PRF",
+              "Kreis MNF", "Kugel", "Punkt", "Strecke", "Vektor", "Viereck", "-", "Quader", "Pyramide", "Zylinder",
+              "Kegel"}},
+            {"MatheSzenenMen",
+             {"Orts-Vektor und Repräsentant", "Gerade mit Vektoren", "Ebene mit Vektoren", "Kreis mit Vektoren",
+              "Kugel mit Vektoren", "Lineare Anhängigkeit", "Verknüpfung von Vektoren",
+              "Schnitte von Geraden und Ebenen", "Spatprodukt mit Vektoren", "-", "Quader-Netz", "Spiegelung",
+              "Bewegung mit Matrizen", "Flugzeug-Landung H H"}},
+            {"PhysikSzenenMen",
+             {"Würfe in 3D", "Winkel- und Bahngeschw.", "Longitudinalwelle", "Stehende Kreiswellen", "Ebene Wellen",
+              "Potentialtopf", "Sonne Erde Mond"}},
             {"SonstigeSzenenMen", {"Domino-Steine", "Figuren-Demonstration"}},
             {"EinstellungenMen", {"Projektionsdaten"}},
             {"HilfeMen", {"Beschreibung", "-", "Info . . ."}},

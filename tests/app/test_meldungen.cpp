@@ -16,10 +16,7 @@ Q_DECLARE_METATYPE(std::function<void()>)
 namespace {
 
 int piepse = 0;
-void Signalton()
-{
-    ++piepse;
-}
+void Signalton() { ++piepse; }
 
 }  // namespace
 
@@ -74,8 +71,7 @@ void TestMeldungen::bestaetigung()
     QFETCH(bool, ergebnis);
 
     BoxBeantworter beantworter(antwort);
-    const bool ja = orbisto::Bestaetigung(
-        QStringLiteral("Objektliste so noch nicht gespeichert.\rTrotzdem beenden?"));
+    const bool ja = orbisto::Bestaetigung(QStringLiteral("Objektliste so noch nicht gespeichert.\rTrotzdem beenden?"));
 
     QCOMPARE(ja, ergebnis);
     QCOMPARE(piepse, 1);
@@ -84,8 +80,7 @@ void TestMeldungen::bestaetigung()
     QCOMPARE(box.piepseVorher, 1);  // the beep came first
     QCOMPARE(box.titel, QStringLiteral("Orbisto"));
     QCOMPARE(box.symbol, QMessageBox::Question);
-    QCOMPARE(box.text,
-             QStringLiteral("Objektliste so noch nicht gespeichert.\nTrotzdem beenden?"));
+    QCOMPARE(box.text, QStringLiteral("Objektliste so noch nicht gespeichert.\nTrotzdem beenden?"));
     QCOMPARE(box.knoepfe, (QStringList{"Ja", "Nein"}));
 }
 
@@ -109,8 +104,7 @@ void TestMeldungen::fehlerAnzeigenNurEineBox()
     QVERIFY(orbisto::FehlerAnzeigen(QStringLiteral("'x' ist kein gültiger Gleitkommawert")));
     QCOMPARE(gezeigt, 0);
     QCOMPARE(beantworter.boxen.size(), 1);
-    QCOMPARE(beantworter.boxen.front().text,
-             QStringLiteral("'x' ist kein gültiger Gleitkommawert"));
+    QCOMPARE(beantworter.boxen.front().text, QStringLiteral("'x' ist kein gültiger Gleitkommawert"));
     QCOMPARE(beantworter.boxen.front().symbol, QMessageBox::Critical);
     QCOMPARE(piepse, 1);
 
@@ -126,9 +120,8 @@ void TestMeldungen::fehlerAbfangen_data()
     QTest::addColumn<QStringList>("texte");
 
     QTest::newRow("ohne Fehler") << std::function<void()>([] {}) << true << QStringList{};
-    QTest::newRow("std::exception")
-        << std::function<void()>([] { throw std::runtime_error("Syntaxfehler bei \"(\""); })
-        << false << QStringList{"Syntaxfehler bei \"(\""};
+    QTest::newRow("std::exception") << std::function<void()>([] { throw std::runtime_error("Syntaxfehler bei \"(\""); })
+                                    << false << QStringList{"Syntaxfehler bei \"(\""};
     QTest::newRow("anderer Fehler") << std::function<void()>([] { throw 42; }) << false
                                     << QStringList{"Unbekannter Fehler"};
 }

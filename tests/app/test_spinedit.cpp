@@ -150,11 +150,16 @@ void TestSpinEdit::verlassenBegrenzt_data()
     QTest::addColumn<QString>("danach");
     QTest::addColumn<int>("aenderungenBeimVerlassen");
 
-    QTest::newRow("ueber Max") << 0 << 10 << "15" << "10" << 1;
-    QTest::newRow("unter Min") << 1 << 9 << "-3" << "1" << 1;
-    QTest::newRow("im Bereich") << 0 << 10 << "7" << "7" << 0;
-    QTest::newRow("Buchstaben bleiben (zaehlen als Min)") << 0 << 10 << "abc" << "abc" << 0;
-    QTest::newRow("ohne Grenzen") << 0 << 0 << "500" << "500" << 0;
+    QTest::newRow("ueber Max") << 0 << 10 << "15"
+                               << "10" << 1;
+    QTest::newRow("unter Min") << 1 << 9 << "-3"
+                               << "1" << 1;
+    QTest::newRow("im Bereich") << 0 << 10 << "7"
+                                << "7" << 0;
+    QTest::newRow("Buchstaben bleiben (zaehlen als Min)") << 0 << 10 << "abc"
+                                                          << "abc" << 0;
+    QTest::newRow("ohne Grenzen") << 0 << 0 << "500"
+                                  << "500" << 0;
 }
 
 void TestSpinEdit::verlassenBegrenzt()
@@ -235,8 +240,7 @@ void TestSpinEdit::nurPfeileOhneEditor()
     option.initFrom(&feld);
     option.subControls = QStyle::SC_All;
     option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
-    const QRect hoch = feld.style()->subControlRect(QStyle::CC_SpinBox, &option,
-                                                     QStyle::SC_SpinBoxUp, &feld);
+    const QRect hoch = feld.style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, &feld);
     QTest::mouseClick(&feld, Qt::LeftButton, {}, hoch.center());
     QCOMPARE(feld.text(), QStringLiteral("2"));
 }

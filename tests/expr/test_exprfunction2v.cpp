@@ -24,14 +24,18 @@ constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();
 constexpr long double kInf = std::numeric_limits<long double>::infinity();
 
 // Same value, NaN matching NaN and the sign of zero counting.
-bool Same(long double a, long double b) {
-    if (std::isnan(a) || std::isnan(b)) return std::isnan(a) && std::isnan(b);
+bool Same(long double a, long double b)
+{
+    if (std::isnan(a) || std::isnan(b))
+        return std::isnan(a) && std::isnan(b);
     return a == b && std::signbit(a) == std::signbit(b);
 }
 
 // Within `tol` relative to the expected value, absolute below 1.
-bool Close(long double a, long double expected, long double tol) {
-    if (std::isnan(a) || std::isnan(expected) || std::isinf(expected)) return Same(a, expected);
+bool Close(long double a, long double expected, long double tol)
+{
+    if (std::isnan(a) || std::isnan(expected) || std::isinf(expected))
+        return Same(a, expected);
     return std::fabs(a - expected) <= tol * std::fmax(1.0L, std::fabs(expected));
 }
 
@@ -122,7 +126,8 @@ const ValueCase kValues[] = {
     {"sin (x)", 0, 0, 0},
 };
 
-TEST(ExprFunction2V, ValuesOfTheLanguage) {
+TEST(ExprFunction2V, ValuesOfTheLanguage)
+{
     for (const ValueCase& c : kValues) {
         SCOPED_TRACE(c.formula);
         const IExprFunction2V f = NewFunction2V(c.formula, "x", "y");
@@ -165,7 +170,8 @@ const ErrorCase kErrors[] = {
     {".5", 4, 0, "Error on char 0: Number, variable, constant, function or parenthesis expected"},
 };
 
-TEST(ExprFunction2V, SyntaxErrorsSurfaceAtTheFirstEval) {
+TEST(ExprFunction2V, SyntaxErrorsSurfaceAtTheFirstEval)
+{
     for (const ErrorCase& c : kErrors) {
         SCOPED_TRACE(c.formula);
         IExprFunction2V f;
@@ -185,13 +191,14 @@ TEST(ExprFunction2V, SyntaxErrorsSurfaceAtTheFirstEval) {
     EXPECT_EQ(ExprErrorText(99, 4), "ParseExpr: Unknown syntax error");
 }
 
-TEST(ParseExpr, PostfixCodeSharesConstantsAndNamesZeroAndOne) {
+TEST(ParseExpr, PostfixCodeSharesConstantsAndNamesZeroAndOne)
+{
     Expression e;
     ParseExpr("1+2,5*x-2.5+0+sqr(y)^2,5", XY(), e);
     ASSERT_FALSE(e.error);
     const std::vector<std::uint8_t> code = {
-        opConstant, kcOne, opNumber, 0, opVariable, 0, opMul, opAdd, opNumber, 0, opSub,
-        opConstant, kcZero, opAdd, opVariable, 1, opFunction, 13, opNumber, 0, opPower, opAdd, opEnd};
+        opConstant, kcOne, opNumber,   0, opVariable, 0,  opMul,    opAdd, opNumber, 0,     opSub, opConstant,
+        kcZero,     opAdd, opVariable, 1, opFunction, 13, opNumber, 0,     opPower,  opAdd, opEnd};
     EXPECT_EQ(e.code, code);
     EXPECT_EQ(e.constants, std::vector<long double>{2.5L});
 }
@@ -201,9 +208,11 @@ TEST(ParseExpr, PostfixCodeSharesConstantsAndNamesZeroAndOne) {
 #if ORBISTO_EXPR_JIT
 class LibraryCode {
 public:
-    explicit LibraryCode(const std::string& formula) {
+    explicit LibraryCode(const std::string& formula)
+    {
         ParseExpr(formula, XY(), e_);
-        if (!e_.error) entry_ = CompileExpr(e_, X87Options{true});
+        if (!e_.error)
+            entry_ = CompileExpr(e_, X87Options{true});
     }
     ~LibraryCode() { FreeFunc(entry_); }
     long double operator()(long double x, long double y) const { return entry_(x, y); }
@@ -218,11 +227,45 @@ private:
 const long double kPoints[] = {-10, -2.5L, -1, -0.3L, -0.0L, 0, 0.7L, 1, 3, 12.5L, 1234.5L, -3e7L, kNaN};
 
 const char* const kSampleFormulas[] = {
-    "x+y", "x-y", "y-x", "x*y", "x/y", "y/x", "2-x", "2/x", "x-2", "x/3", "3/x", "1,1*x", "x*1,1",
-    "x-0", "x*1", "1*x", "x/1", "x+0", "0-x", "-x-y", "x^2+y^2", "x^3", "x^-3", "x^7", "y^x", "x^0,5",
-    "2^x", "(x-y)^(x+y)", "sin(x)*cos(y)", "tan(x)+cot(y)", "exp(-(x*x+y*y)/4)*cos(3*x)",
-    "arcsin(x/20)+arccos(y/20)", "arctan(x)-arccot(y)", "ln(x)+lb(y)+log(x*y)", "ln(1+x/1e6)",
-    "sqrt(x)*sqr(y)", "sign(x)+abs(y)", "frac(x*1,7)+round(y*1,5)+trunc(x-y)", "heaviside(x)-heaviside(y)",
+    "x+y",
+    "x-y",
+    "y-x",
+    "x*y",
+    "x/y",
+    "y/x",
+    "2-x",
+    "2/x",
+    "x-2",
+    "x/3",
+    "3/x",
+    "1,1*x",
+    "x*1,1",
+    "x-0",
+    "x*1",
+    "1*x",
+    "x/1",
+    "x+0",
+    "0-x",
+    "-x-y",
+    "x^2+y^2",
+    "x^3",
+    "x^-3",
+    "x^7",
+    "y^x",
+    "x^0,5",
+    "2^x",
+    "(x-y)^(x+y)",
+    "sin(x)*cos(y)",
+    "tan(x)+cot(y)",
+    "exp(-(x*x+y*y)/4)*cos(3*x)",
+    "arcsin(x/20)+arccos(y/20)",
+    "arctan(x)-arccot(y)",
+    "ln(x)+lb(y)+log(x*y)",
+    "ln(1+x/1e6)",
+    "sqrt(x)*sqr(y)",
+    "sign(x)+abs(y)",
+    "frac(x*1,7)+round(y*1,5)+trunc(x-y)",
+    "heaviside(x)-heaviside(y)",
     "1*sin(6,283185*(sqrt(sqr(x--5)+sqr(y+4))/4-0/2000))",
     "x*(y-(x*(y-(x*(y-(x*(y-(x*(y-(x*(y-(x*(y-(x*(y-(x*(y-x)))))))))))))))))",
     "sin(x)-(cos(y)/(sin(x+1)-(cos(y+2)/(sin(x+3)-(cos(y+4)/(sin(x+5)-(cos(y+6)/(sin(x+7)-exp(y/8)))))))))",
@@ -232,7 +275,8 @@ const char* const kSampleFormulas[] = {
 };
 
 #if ORBISTO_EXPR_JIT
-TEST(ExprFunction2V, MachineCodeAgreesWithThePortableEvaluator) {
+TEST(ExprFunction2V, MachineCodeAgreesWithThePortableEvaluator)
+{
     for (const char* formula : kSampleFormulas) {
         SCOPED_TRACE(formula);
         const IExprFunction2V f = NewFunction2V(formula);
@@ -249,7 +293,8 @@ TEST(ExprFunction2V, MachineCodeAgreesWithThePortableEvaluator) {
 }
 #endif
 
-TEST(ExprFunction2V, DeepNestingAndManyPendingValuesEvaluateExactly) {
+TEST(ExprFunction2V, DeepNestingAndManyPendingValuesEvaluateExactly)
+{
     const IExprFunction2V nine = NewFunction2V("1+(2+(3+(4+(5+(6+(7+(8+(9+x))))))))");
     EXPECT_EQ(nine->Eval(0.5L, 0), 45.5L);
 
@@ -273,7 +318,8 @@ TEST(ExprFunction2V, DeepNestingAndManyPendingValuesEvaluateExactly) {
 #endif
 
     std::string parens = "x";
-    for (int i = 0; i < 20; ++i) parens = "(" + parens + "+1)";
+    for (int i = 0; i < 20; ++i)
+        parens = "(" + parens + "+1)";
     EXPECT_EQ(NewFunction2V(parens)->Eval(2, 0), 22);
 
     // A thousand terms, summed from the left as written.
@@ -288,7 +334,8 @@ TEST(ExprFunction2V, DeepNestingAndManyPendingValuesEvaluateExactly) {
     EXPECT_EQ(many->EvalPortable(1.25L, -0.75L), sum);
 }
 
-TEST(ExprFunction2V, AbsurdFormulasAreRefusedAsSyntaxErrors) {
+TEST(ExprFunction2V, AbsurdFormulasAreRefusedAsSyntaxErrors)
+{
     const std::size_t mb = 1 << 20;
     struct Case {
         std::string formula;
@@ -297,9 +344,26 @@ TEST(ExprFunction2V, AbsurdFormulasAreRefusedAsSyntaxErrors) {
     const Case cases[] = {
         {std::string(mb, '('), eeTooDeep},
         {std::string(mb, '-') + "x", eeTooDeep},
-        {[&] { std::string s; while (s.size() < mb) s += "x+"; return s + "x"; }(), eeTooLong},
-        {[&] { std::string s; while (s.size() < mb) s += "x "; return s; }(), eeTooLong},
-        {[] { std::string s; for (int i = 0; i < 300; ++i) s += std::to_string(i) + ",5+"; return s + "x"; }(),
+        {[&] {
+             std::string s;
+             while (s.size() < mb)
+                 s += "x+";
+             return s + "x";
+         }(),
+         eeTooLong},
+        {[&] {
+             std::string s;
+             while (s.size() < mb)
+                 s += "x ";
+             return s;
+         }(),
+         eeTooLong},
+        {[] {
+             std::string s;
+             for (int i = 0; i < 300; ++i)
+                 s += std::to_string(i) + ",5+";
+             return s + "x";
+         }(),
          eeTooLong},
         {"2^" + std::string(300, '(') + "x" + std::string(300, ')'), eeTooDeep},
         {std::string(mb, ' '), eeOperandExpected},
@@ -320,15 +384,17 @@ TEST(ExprFunction2V, AbsurdFormulasAreRefusedAsSyntaxErrors) {
 #if ORBISTO_EXPR_JIT
 // fsin and fcos serve |a| <= 1E5, fptan |a| <= 0.78125, f2xm1 |a| <= 1024; the library
 // the rest. Either way the result stays within 1E-15 of the library's.
-TEST(ExprFunction2V, FastTrigonometryAgreesWithTheLibraryAlsoForLargeArguments) {
-    std::vector<long double> args = {1e5L, -1e5L, 99999.99L, 100000.01L, 3e5L, 1e10L, -1e18L, 1e300L,
-                                     1e4000L, kInf, -kInf, kNaN, 1e-30L, 0.78125L, 0.79L, -0.7L,
-                                     1024, -1024, 1025, -11400, 11400, 20000, -20000, 0};
+TEST(ExprFunction2V, FastTrigonometryAgreesWithTheLibraryAlsoForLargeArguments)
+{
+    std::vector<long double> args = {1e5L,    -1e5L, 99999.99L, 100000.01L, 3e5L,   1e10L,    -1e18L, 1e300L,
+                                     1e4000L, kInf,  -kInf,     kNaN,       1e-30L, 0.78125L, 0.79L,  -0.7L,
+                                     1024,    -1024, 1025,      -11400,     11400,  20000,    -20000, 0};
     for (long double k : {1.0L, 2.0L, 1000.0L, 31831.0L, 31830.0L}) {
         args.push_back(std::nearbyint(k) * kPi);  // close to zeros of the sine
         args.push_back(std::nearbyint(k) * kPi + kPi / 2);
     }
-    for (long double a = -1e5L; a <= 1e5L; a += 997.13L) args.push_back(a);
+    for (long double a = -1e5L; a <= 1e5L; a += 997.13L)
+        args.push_back(a);
     const struct {
         const char* formula;
         long double (*library)(long double);
@@ -349,7 +415,8 @@ TEST(ExprFunction2V, FastTrigonometryAgreesWithTheLibraryAlsoForLargeArguments) 
     }
 }
 
-TEST(CompileExpr, CodeIsNeverWritableAndFreeFuncUnmapsIt) {
+TEST(CompileExpr, CodeIsNeverWritableAndFreeFuncUnmapsIt)
+{
     Expression e;
     ParseExpr("x*y+1", XY(), e);
     const ExprEntry entry = CompileExpr(e);
@@ -360,7 +427,8 @@ TEST(CompileExpr, CodeIsNeverWritableAndFreeFuncUnmapsIt) {
         const auto dash = line.find('-');
         const auto from = std::stoull(line.substr(0, dash), nullptr, 16);
         const auto to = std::stoull(line.substr(dash + 1), nullptr, 16);
-        if (address >= from && address < to) perms = line.substr(line.find(' ') + 1, 4);
+        if (address >= from && address < to)
+            perms = line.substr(line.find(' ') + 1, 4);
     }
     EXPECT_EQ(perms, "r-xp");
     EXPECT_EQ(entry(2, 3), 7);
@@ -386,7 +454,8 @@ TEST(CompileExpr, CodeIsNeverWritableAndFreeFuncUnmapsIt) {
 }
 
 // Runs in a child process: leaves room for small allocations but none for a new mapping.
-int CompileWithoutMemory(const Expression& e) {
+int CompileWithoutMemory(const Expression& e)
+{
     std::vector<std::string> warm(500, std::string(100, 'w'));
     warm.clear();
     std::ifstream statm("/proc/self/statm");
@@ -402,7 +471,8 @@ int CompileWithoutMemory(const Expression& e) {
     return 1;
 }
 
-TEST(CompileExpr, NoMemoryForCodeRaisesTheSystemMessage) {
+TEST(CompileExpr, NoMemoryForCodeRaisesTheSystemMessage)
+{
     Expression e;
     ParseExpr("x*y+1", XY(), e);
     EXPECT_EXIT(_exit(CompileWithoutMemory(e)), testing::ExitedWithCode(0), "");

@@ -31,8 +31,7 @@ class Mithoeren {
 public:
     Mithoeren()
     {
-        vorher_ = FormelFehlerHakenSetzen(
-            [this](const std::string& m) { meldungen_.push_back(m); });
+        vorher_ = FormelFehlerHakenSetzen([this](const std::string& m) { meldungen_.push_back(m); });
     }
     ~Mithoeren() { FormelFehlerHakenSetzen(std::move(vorher_)); }
 
@@ -63,8 +62,8 @@ bool gleich(long double a, long double b)
 
 bool gleich(const Ausgang& a, const Ausgang& b)
 {
-    return a.fehler == b.fehler && a.meldungen == b.meldungen
-        && (std::memcmp(&a.wert, &b.wert, 10) == 0 || (std::isnan(a.wert) && std::isnan(b.wert)));
+    return a.fehler == b.fehler && a.meldungen == b.meldungen &&
+           (std::memcmp(&a.wert, &b.wert, 10) == 0 || (std::isnan(a.wert) && std::isnan(b.wert)));
 }
 
 }  // namespace
@@ -86,7 +85,7 @@ TEST(FormelWert, Regeln)
         {"-(-x)", 2, 2},
         {"--x", 2, -2},
         {"-x+1", 3, -2},
-        {"2^-1", 0, 0},   // 2^ minus 1, and 2^ is 2^0
+        {"2^-1", 0, 0},  // 2^ minus 1, and 2^ is 2^0
         {"x^-2", 5, -1},
         {"x*-2", 3, -2},  // x* is x times 0
         {"8-3-2", 0, 3},
@@ -169,8 +168,8 @@ TEST(FormelWert, Regeln)
         } else {
             EXPECT_EQ(a.fehler, "") << f.formel;
             EXPECT_TRUE(gleich(a.wert, f.wert))
-                << f.formel << " at " << static_cast<double>(f.x) << ": "
-                << static_cast<double>(a.wert) << " instead of " << static_cast<double>(f.wert);
+                << f.formel << " at " << static_cast<double>(f.x) << ": " << static_cast<double>(a.wert)
+                << " instead of " << static_cast<double>(f.wert);
         }
     }
 }
@@ -202,8 +201,7 @@ TEST(FormelWert, MeldungenAnDenHaken)
 {
     Mithoeren hoeren;
     const Ausgang a = hoeren.Werten("ln(x)+(x-3)^0,5+lg(x-0,5)", 0);
-    const std::vector<std::string> meldungen = {
-        "Logarithmus von 0", "Potenzieren", "Logarithmus von -0,5"};
+    const std::vector<std::string> meldungen = {"Logarithmus von 0", "Potenzieren", "Logarithmus von -0,5"};
     EXPECT_EQ(a.meldungen, meldungen);
     EXPECT_TRUE(gleich(a.wert, Fehlerwert + Fehlerwert + Fehlerwert / ln10));
 
@@ -303,8 +301,7 @@ TEST(FormelWert, ZuTiefVerschachteltWirdAbgelehnt)
         kette = "1+(" + kette + ")";
     }
     const std::string klammern(100000, '(');
-    const std::string zuTief[] = {
-        klammern, klammern + "x" + std::string(100000, ')'), funktionen + "x", kette};
+    const std::string zuTief[] = {klammern, klammern + "x" + std::string(100000, ')'), funktionen + "x", kette};
     for (const std::string& formel : zuTief) {
         try {
             FormelWert(formel, 1);

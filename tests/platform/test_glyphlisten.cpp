@@ -14,8 +14,8 @@ namespace orbisto {
 namespace {
 
 constexpr int Breite = 160, Hoehe = 60;
-constexpr int X0 = 20, Y0 = 25; // raster origin, window coordinates
-const Rgba Weiss{ 255, 255, 255, 255 };
+constexpr int X0 = 20, Y0 = 25;  // raster origin, window coordinates
+const Rgba Weiss{255, 255, 255, 255};
 
 // Draws cp1252 bytes in black at the raster origin on white.
 Frame Schreiben(HeadlessFrame& frame, const std::string& text)
@@ -42,7 +42,7 @@ struct Tinte {
 
 Tinte TinteVon(const Frame& f)
 {
-    Tinte t{ 0, Breite, -Breite, Hoehe, -Hoehe };
+    Tinte t{0, Breite, -Breite, Hoehe, -Hoehe};
     for (int y = 0; y < f.height(); ++y)
         for (int x = 0; x < f.width(); ++x)
             if (f.windowPixel(x, y) != Weiss) {
@@ -57,7 +57,7 @@ Tinte TinteVon(const Frame& f)
 
 class GlyphListen : public ::testing::Test {
 protected:
-    HeadlessFrame frame{ Breite, Hoehe };
+    HeadlessFrame frame{Breite, Hoehe};
 };
 
 TEST_F(GlyphListen, WordStartsAtRasterOriginOnBaseline)
@@ -72,9 +72,8 @@ TEST_F(GlyphListen, WordStartsAtRasterOriginOnBaseline)
     EXPECT_LE(t.oben + 1, 11);
     EXPECT_GE(t.rechts, 35);
     EXPECT_LE(t.rechts, 55);
-    const Rgba schwarz{ 0, 0, 0, 255 };
-    EXPECT_EQ(f.countPixels([&](Rgba c) { return c != Weiss && c != schwarz; }), 0)
-        << "glyphs are not smoothed";
+    const Rgba schwarz{0, 0, 0, 255};
+    EXPECT_EQ(f.countPixels([&](Rgba c) { return c != Weiss && c != schwarz; }), 0) << "glyphs are not smoothed";
 
     const auto bitmaps = f.ofKind(PrimitiveKind::Bitmap);
     ASSERT_EQ(bitmaps.size(), 7u);
@@ -90,11 +89,11 @@ TEST_F(GlyphListen, WordStartsAtRasterOriginOnBaseline)
 TEST_F(GlyphListen, CodesMeanWindows1252Characters)
 {
     const Tinte u = TinteVon(Schreiben(frame, "u"));
-    const Tinte ue = TinteVon(Schreiben(frame, "\xFC"));   // ü
+    const Tinte ue = TinteVon(Schreiben(frame, "\xFC"));  // ü
     const Tinte g = TinteVon(Schreiben(frame, "g"));
-    const Tinte hoch2 = TinteVon(Schreiben(frame, "\xB2")); // ²
-    const Tinte euro = TinteVon(Schreiben(frame, "\x80"));  // €, not a C1 control code
-    const Tinte mu = TinteVon(Schreiben(frame, "\xB5"));    // µ
+    const Tinte hoch2 = TinteVon(Schreiben(frame, "\xB2"));  // ²
+    const Tinte euro = TinteVon(Schreiben(frame, "\x80"));   // €, not a C1 control code
+    const Tinte mu = TinteVon(Schreiben(frame, "\xB5"));     // µ
 
     EXPECT_EQ(ue.unten, 0);
     EXPECT_GT(ue.oben, u.oben + 1) << "dots above the u";
@@ -119,5 +118,5 @@ TEST_F(GlyphListen, BlanksAdvanceAndUnusedCodesDrawNothing)
     EXPECT_LE(zwei[1].vertices[0].x - X0, 4);
 }
 
-} // namespace
-} // namespace orbisto
+}  // namespace
+}  // namespace orbisto

@@ -48,9 +48,9 @@ TEST(HeadlessFrame, ClearColourAndRowOrder)
     });
     ASSERT_EQ(f.width(), 40);
     ASSERT_EQ(f.height(), 30);
-    EXPECT_EQ(f.pixel(5, 2), (Rgba{ 255, 0, 0, 255 })) << "top row first";
-    EXPECT_EQ(f.pixel(5, 27), (Rgba{ 0, 0, 255, 255 }));
-    EXPECT_EQ(f.windowPixel(5, 27), (Rgba{ 255, 0, 0, 255 })) << "window y from the bottom";
+    EXPECT_EQ(f.pixel(5, 2), (Rgba{255, 0, 0, 255})) << "top row first";
+    EXPECT_EQ(f.pixel(5, 27), (Rgba{0, 0, 255, 255}));
+    EXPECT_EQ(f.windowPixel(5, 27), (Rgba{255, 0, 0, 255})) << "window y from the bottom";
     EXPECT_EQ(f.countPixels([](Rgba c) { return c.r == 255; }), 40 * 10);
     EXPECT_EQ(f.glError(), GLenum(GL_NO_ERROR));
 }
@@ -63,7 +63,7 @@ TEST(HeadlessFrame, FeedbackShowsFrontFacesAfterCulling)
         bool gegenUhrzeigersinn;
         int polygone;
     };
-    for (const Fall& fall : { Fall{ "front", true, 1 }, Fall{ "back", false, 0 } }) {
+    for (const Fall& fall : {Fall{"front", true, 1}, Fall{"back", false, 0}}) {
         SCOPED_TRACE(fall.name);
         const Frame f = frame.render([&] {
             Loeschen(0, 0, 0);
@@ -84,14 +84,14 @@ TEST(HeadlessFrame, FeedbackShowsFrontFacesAfterCulling)
         ASSERT_EQ(f.count(PrimitiveKind::Polygon), fall.polygone);
         const Rgba innen = f.windowPixel(20, 20);
         if (fall.polygone == 0) {
-            EXPECT_EQ(innen, (Rgba{ 0, 0, 0, 255 }));
+            EXPECT_EQ(innen, (Rgba{0, 0, 0, 255}));
             continue;
         }
-        EXPECT_EQ(innen, (Rgba{ 255, 128, 0, 255 }));
+        EXPECT_EQ(innen, (Rgba{255, 128, 0, 255}));
         const Primitive p = f.ofKind(PrimitiveKind::Polygon)[0];
         EXPECT_TRUE(p.hasColour(1, 0.5f, 0)) << p;
         ASSERT_EQ(p.vertices.size(), 3u);
-        const float erwartet[3][2] = { { 10, 10 }, { 60, 10 }, { 10, 50 } };
+        const float erwartet[3][2] = {{10, 10}, {60, 10}, {10, 50}};
         for (int i = 0; i < 3; ++i) {
             EXPECT_NEAR(p.vertices[i].x, erwartet[i][0], 1e-3) << p;
             EXPECT_NEAR(p.vertices[i].y, erwartet[i][1], 1e-3) << p;
@@ -109,9 +109,9 @@ TEST(HeadlessFrame, ClippingAndMarkersInFeedback)
         glPassThrough(1);
         glColor3f(0, 1, 0);
         glBegin(GL_LINES);
-        glVertex2f(-100, 25); // clipped to the left edge
+        glVertex2f(-100, 25);  // clipped to the left edge
         glVertex2f(25, 25);
-        glVertex2f(200, 0);   // entirely outside: nothing drawn
+        glVertex2f(200, 0);  // entirely outside: nothing drawn
         glVertex2f(300, 0);
         glEnd();
         glPassThrough(2);
@@ -146,9 +146,9 @@ TEST(HeadlessFrame, ResizeKeepsContextAndLists)
     });
     EXPECT_EQ(f.width(), 64);
     EXPECT_EQ(f.height(), 32);
-    EXPECT_EQ(f.pixel(63, 0), (Rgba{ 255, 255, 255, 255 })) << "viewport covers the new size";
+    EXPECT_EQ(f.pixel(63, 0), (Rgba{255, 255, 255, 255})) << "viewport covers the new size";
     EXPECT_EQ(f.count(PrimitiveKind::Bitmap), 1);
-    EXPECT_GT(f.countOther({ 255, 255, 255, 255 }), 10);
+    EXPECT_GT(f.countOther({255, 255, 255, 255}), 10);
 }
 
 TEST(HeadlessFrame, RunsStartFromTheSameState)
@@ -173,5 +173,5 @@ TEST(HeadlessFrame, RunsStartFromTheSameState)
     EXPECT_TRUE(f.ofKind(PrimitiveKind::Polygon)[0].hasColour(1, 1, 1));
 }
 
-} // namespace
-} // namespace orbisto
+}  // namespace
+}  // namespace orbisto

@@ -21,10 +21,7 @@ std::string KindName(PrimitiveKind kind)
     return "?";
 }
 
-std::ostream& operator<<(std::ostream& os, PrimitiveKind kind)
-{
-    return os << KindName(kind);
-}
+std::ostream& operator<<(std::ostream& os, PrimitiveKind kind) { return os << KindName(kind); }
 
 bool Primitive::hasColour(float r, float g, float b, float tol) const
 {
@@ -42,14 +39,14 @@ std::ostream& operator<<(std::ostream& os, const Primitive& p)
     if (p.kind == PrimitiveKind::PassThrough)
         return os << ' ' << p.marker;
     for (const FeedbackVertex& v : p.vertices)
-        os << " (" << v.x << ", " << v.y << ", " << v.z << " | " << v.r << ' ' << v.g << ' '
-           << v.b << ' ' << v.a << ')';
+        os << " (" << v.x << ", " << v.y << ", " << v.z << " | " << v.r << ' ' << v.g << ' ' << v.b << ' ' << v.a
+           << ')';
     return os;
 }
 
 std::vector<Primitive> ParseFeedback(const float* buffer, int count)
 {
-    constexpr int VertexFloats = 7; // GL_3D_COLOR in RGBA mode: x y z r g b a
+    constexpr int VertexFloats = 7;  // GL_3D_COLOR in RGBA mode: x y z r g b a
     std::vector<Primitive> out;
     int i = 0;
     auto need = [&](int n) {
@@ -60,7 +57,7 @@ std::vector<Primitive> ParseFeedback(const float* buffer, int count)
         need(n * VertexFloats);
         for (int k = 0; k < n; ++k, i += VertexFloats) {
             const float* f = buffer + i;
-            p.vertices.push_back({ f[0], f[1], f[2], f[3], f[4], f[5], f[6] });
+            p.vertices.push_back({f[0], f[1], f[2], f[3], f[4], f[5], f[6]});
         }
     };
     while (i < count) {
@@ -101,12 +98,11 @@ std::vector<Primitive> ParseFeedback(const float* buffer, int count)
             p.kind = PrimitiveKind::PassThrough;
             p.marker = buffer[i++];
             break;
-        default:
-            throw std::runtime_error("unknown feedback token " + std::to_string(token));
+        default: throw std::runtime_error("unknown feedback token " + std::to_string(token));
         }
         out.push_back(std::move(p));
     }
     return out;
 }
 
-} // namespace orbisto
+}  // namespace orbisto

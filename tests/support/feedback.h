@@ -21,7 +21,7 @@ struct FeedbackVertex {
 
 struct Primitive {
     PrimitiveKind kind = PrimitiveKind::Point;
-    std::vector<FeedbackVertex> vertices; // one for points, bitmaps and pixel rectangles
+    std::vector<FeedbackVertex> vertices;  // one for points, bitmaps and pixel rectangles
     bool lineReset = false;                // a line that starts a new strip or loop
     float marker = 0;                      // the value of a glPassThrough
 
@@ -35,4 +35,4 @@ std::ostream& operator<<(std::ostream& os, const Primitive& p);
 // Throws std::runtime_error on a token it does not know or a truncated buffer.
 std::vector<Primitive> ParseFeedback(const float* buffer, int count);
 
-} // namespace orbisto
+}  // namespace orbisto

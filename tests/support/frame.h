@@ -22,8 +22,8 @@ std::ostream& operator<<(std::ostream& os, Rgba c);
 
 class Frame {
 public:
-    Frame(int width, int height, std::vector<std::uint8_t> rgbaTopDown,
-          std::vector<Primitive> drawn, unsigned int glError);
+    Frame(int width, int height, std::vector<std::uint8_t> rgbaTopDown, std::vector<Primitive> drawn,
+          unsigned int glError);
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -59,4 +59,4 @@ private:
     unsigned int glError_;
 };
 
-} // namespace orbisto
+}  // namespace orbisto

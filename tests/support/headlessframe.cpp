@@ -27,13 +27,12 @@ void EnsureGuiApplication()
     static char name[] = "orbisto_tests";
     static char platformOption[] = "-platform";
     static char platform[] = "offscreen";
-    static char* argv[] = { name, platformOption, platform, nullptr };
+    static char* argv[] = {name, platformOption, platform, nullptr};
     static QGuiApplication* app = new QGuiApplication(argc, argv);
     (void)app;
 }
 
-HeadlessFrame::HeadlessFrame(int width, int height)
-    : gl_(width, height)
+HeadlessFrame::HeadlessFrame(int width, int height) : gl_(width, height)
 {
     EnsureGuiApplication();
     fontBasis_ = FontListenAnlegen();
@@ -91,7 +90,7 @@ private:
     GLdouble modelview_[16];
 };
 
-} // namespace
+}  // namespace
 
 Frame HeadlessFrame::render(const std::function<void()>& draw)
 {
@@ -120,7 +119,7 @@ Frame HeadlessFrame::render(const std::function<void()>& draw)
         }
         if (used >= 0)
             break;
-        if (buffer.size() >= (std::size_t{ 1 } << 26))
+        if (buffer.size() >= (std::size_t{1} << 26))
             throw std::runtime_error("HeadlessFrame: more than 64 M feedback values in one frame");
         buffer.resize(buffer.size() * 2);
     }
@@ -128,4 +127,4 @@ Frame HeadlessFrame::render(const std::function<void()>& draw)
     return Frame(w, h, std::move(pixels), ParseFeedback(buffer.data(), used), error);
 }
 
-} // namespace orbisto
+}  // namespace orbisto

@@ -45,4 +45,4 @@ private:
     unsigned int fontBasis_ = 0;
 };
 
-} // namespace orbisto
+}  // namespace orbisto

@@ -11,8 +11,8 @@ TEST(MausDrehung, DragTurnsOneDegreePerTwoPixelsHalvesToEven)
         int dx, dy;
         double zDelta, xDelta;
     } faelle[] = {
-        {0, 1, 0, 0},   {0, 3, 0, 2},    {0, 5, 0, 2},   {0, 7, 0, 4},  {0, -3, 0, -2},
-        {1, 0, 0, 0},   {3, 0, 2, 0},    {-1, -1, 0, 0}, {40, -20, 20, -10},
+        {0, 1, 0, 0}, {0, 3, 0, 2}, {0, 5, 0, 2},   {0, 7, 0, 4},       {0, -3, 0, -2},
+        {1, 0, 0, 0}, {3, 0, 2, 0}, {-1, -1, 0, 0}, {40, -20, 20, -10},
     };
     for (const auto& f : faelle) {
         Programm p;

@@ -126,21 +126,24 @@ TEST(Zeichnen, ViewTransformPutsModelPointsWhereItsDefinitionSays)
     } ansichten[] = {
         {"orthogonal defaults", [](TKoSys&) {}},
         {"perspective defaults", [](TKoSys& k) { k.Projektion = 0; }},
-        {"shifted and stretched", [](TKoSys& k) {
+        {"shifted and stretched",
+         [](TKoSys& k) {
              k.xVerschiebung = 10;
              k.yVerschiebung = -7;
              k.zVerschiebung = 3;
              k.xSkala = 2.5;
              k.zSkala = 8;
          }},
-        {"perspective, turned by a drag", [](TKoSys& k) {
+        {"perspective, turned by a drag",
+         [](TKoSys& k) {
              k.Projektion = 0;
              k.xDrehung = -60;
              k.zDrehung = 35;
              k.xDrehungMaus = -4;
              k.zDrehungMaus = 12;
          }},
-        {"2-D view", [](TKoSys& k) {
+        {"2-D view",
+         [](TKoSys& k) {
              k.xDrehung = 0;
              k.zDrehung = 0;
          }},
