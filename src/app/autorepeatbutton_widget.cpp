@@ -1,6 +1,6 @@
 #include "app/autorepeatbutton_widget.h"
 
-#include "app/meldungen_widget.h"
+#include "app/meldungen.h"
 
 #include <QEvent>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "app/meldungen_widget.h"
+#include "app/meldungen.h"
 #include "app/oglpanel_widget.h"
 #include "app/orbisto2013_form.h"
 #include "app/programm.h"

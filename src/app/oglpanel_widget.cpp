@@ -1,6 +1,6 @@
 #include "app/oglpanel_widget.h"
 
-#include "app/meldungen_widget.h"
+#include "app/meldungen.h"
 #include "app/zeichnen.h"
 #include "platform/glyphlisten.h"
 

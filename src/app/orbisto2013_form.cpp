@@ -1,7 +1,7 @@
 #include "app/orbisto2013_form.h"
 
 #include "app/mausdrehung.h"
-#include "app/meldungen_widget.h"
+#include "app/meldungen.h"
 #include "app/oglpanel_widget.h"
 #include "app/programm.h"
 #include "app/zeichnen.h"

@@ -10,7 +10,7 @@
 #include <new>
 #include <system_error>
 
-#include "expr/allgemeinerfehler.h"
+#include "core/allgemeinerfehler.h"
 
 namespace orbisto {
 

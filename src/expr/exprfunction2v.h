@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "expr/allgemeinerfehler.h"
+#include "core/allgemeinerfehler.h"
 #include "expr/compileexpr.h"
 #include "expr/exprprogram.h"
 

@@ -1,5 +1,5 @@
 #include "app/autorepeatbutton_widget.h"
-#include "app/meldungen_widget.h"
+#include "app/meldungen.h"
 #include "boxbeantworter.h"
 #include "core/zahltext.h"
 

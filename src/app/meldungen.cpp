@@ -1,4 +1,4 @@
-#include "app/meldungen_widget.h"
+#include "app/meldungen.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "app/fensterplatz_widget.h"
+#include "app/fensterplatz.h"
 
 #include <QPoint>
 #include <QWidget>
