@@ -4,24 +4,6 @@
 
 namespace orbisto {
 
-long double ExprIntPower(long double base, long n)
-{
-    unsigned long m = n < 0 ? 0UL - static_cast<unsigned long>(n) : static_cast<unsigned long>(n);
-    long double r = 1;
-    bool have = false;
-    for (; m != 0;) {
-        if (m & 1) {
-            r = have ? r * base : base;
-            have = true;
-        }
-        m >>= 1;
-        if (m == 0)
-            break;
-        base = base * base;
-    }
-    return n < 0 ? 1 / r : r;
-}
-
 bool ExprIsIntExponent(long double exponent)
 {
     return exponent == std::trunc(exponent) && std::fabs(exponent) <= 2147483647.0L;

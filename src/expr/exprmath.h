@@ -7,7 +7,25 @@ namespace orbisto {
 
 // Base raised to a whole exponent by repeated squaring, the bits taken from the lowest;
 // a negative exponent gives the reciprocal of the positive power, and n = 0 gives 1.
-long double ExprIntPower(long double base, long n);
+// The first factor is taken as it is, not as 1 * base, just as the generated code
+// does. FormelWert's whole powers come from here too.
+inline long double ExprIntPower(long double base, long n)
+{
+    unsigned long m = n < 0 ? 0UL - static_cast<unsigned long>(n) : static_cast<unsigned long>(n);
+    long double r = 1;
+    bool have = false;
+    while (m != 0) {
+        if (m & 1) {
+            r = have ? r * base : base;
+            have = true;
+        }
+        m >>= 1;
+        if (m == 0)
+            break;
+        base = base * base;
+    }
+    return n < 0 ? 1 / r : r;
+}
 
 // Power operation: whole exponents up to 2147483647 in magnitude through ExprIntPower,
 // all others as exp(exponent * ln base) (NaN for a negative base).

@@ -1,10 +1,7 @@
 #include "expr/formelwert.h"
 
-#include "core/zahltext.h"
 #include "expr/formelwert_programm.h"
 
-#include <cmath>
-#include <limits>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -12,19 +9,9 @@
 
 namespace orbisto {
 
-// Sign set, exponent 43FE, mantissa F2168983B9DBB273: the mantissa as a whole number
-// times 2^(1023 - 63) gives exactly that pattern.
-const long double Fehlerwert = -0xF2168983B9DBB273p960L;
-
 namespace {
 
-FormelFehlerHaken& haken()
-{
-    static FormelFehlerHaken h;
-    return h;
-}
-
-// Callers evaluate one or a few formulas at many points, so a handful of recently used
+// A formula is mostly evaluated at many points in a row, so a handful of recently used
 // texts are checked before the table. The table is bounded and simply starts afresh when
 // full; programs it holds stay put while evaluations are running (a hook may evaluate).
 constexpr std::size_t MaxEintraege = 256;
@@ -92,64 +79,6 @@ long double nachschlagen(std::string_view formel, const long double& x)
 }
 
 }  // namespace
-
-void FormelFehlerMelden(const std::string& meldung)
-{
-    if (haken())
-        haken()(meldung);
-}
-
-FormelFehlerHaken FormelFehlerHakenSetzen(FormelFehlerHaken neu) { return std::exchange(haken(), std::move(neu)); }
-
-long double Ln(long double a)
-{
-    if (a < 1E-15L) {
-        FormelFehlerMelden("Logarithmus von " + ZahlText(a));
-        return Fehlerwert;
-    }
-    return std::log(a);
-}
-
-long double Potenz(long double b, long double e) { return PotenzMit(b, e, PotenzEinordnen(e)); }
-
-PotenzArt PotenzEinordnen(long double e)
-{
-    PotenzArt art{PotenzArt::Allgemein, e > 0};
-    const long double f = std::fabs(e) + 1E-18L;
-    if (e == 0) {
-        art.fall = PotenzArt::Eins;
-    } else if (f - std::trunc(f) < 2E-18L && std::fabs(e) <= 2147483647.0L) {
-        art.fall = PotenzArt::Ganz;
-        art.ganz = std::llrint(e);
-    }
-    return art;
-}
-
-long double PotenzAllgemein(long double b, long double e)
-{
-    if (b > 0)
-        return std::exp(e * std::log(b));
-    FormelFehlerMelden("Potenzieren");
-    return Fehlerwert;
-}
-
-long double Fakultaet(long double a)
-{
-    // The product a * (a-1) * ... taken from the smallest factor up, as the recursive
-    // definition multiplies. Beyond 2000 it overflows for certain, and a - 1 stops
-    // changing a at all for huge a, so those go straight to infinity.
-    if (!(a > 1))
-        return 1;
-    if (a > 2000)
-        return std::numeric_limits<long double>::infinity();
-    int kleinster = 0;  // a - j is exact here, for every j
-    while (a - (kleinster + 1) > 1)
-        ++kleinster;
-    long double r = 1;
-    for (int j = kleinster; j >= 0 && !std::isinf(r); --j)
-        r = (a - j) * r;
-    return r;
-}
 
 long double FormelWert(std::string_view formel, long double x)
 {

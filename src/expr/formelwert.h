@@ -1,32 +1,50 @@
 #pragma once
 // The one-variable formula evaluator: German school notation ("0,5*x", "lg", "fak",
-// "si_" in degrees), evaluated as the text says with 80-bit values throughout.
+// "si_" in degrees), evaluated with 80-bit values throughout.
+//
+// How a formula is read. First a "*" goes between a digit or ")" and a directly
+// following letter or "(": "2x", "3(x+1)", "(x+1)(x-1)"; "sin2x" is sin(2)*x. Then the
+// whole text is read as one part, and a part by the first of these rules that applies:
+//  1. Blanks and control characters around it do not count; an empty part is 0.
+//  2. A part beginning with "-" gets a "0" in front: "-x^2" is 0-x^2.
+//  3. It is split at its rightmost "+" with as many "(" as ")" to the right of it
+//     within the part; failing that at such a "-", then "*", "/", "^". Both sides are
+//     parts of their own. So chains go from the left, powers too ("8-3-2" is 3, "2^3^2"
+//     is 64); "-" binds more tightly than "+" and "/" than "*" ("12/2*3" is 18); an
+//     empty side is 0 ("x*-2" is x*0-2, "2^-1" is 2^0-1).
+//  4. A part beginning with ln, lg, lb, sin, cos, tan, arctan, arcsin, arccos, si_,
+//     co_, ta_, arcta_, arcsi_, arcco_, abs, exp, fak, int or sqrt, tried in this
+//     order, is that function of the rest: "sin x+1" is sin(x)+1, "sinh(x)" is sin of
+//     the bad part "h(x)", "abs -3" is abs(0)-3.
+//  5. A part beginning with "(" loses its first and its last character, whatever they
+//     are, so unbalanced parentheses are read as they come: "(x+1" is 0+1.
+//  6. "x" is x.
+//  7. Anything else is a number as TextZahl reads it (decimal comma; no exponent, since
+//     the "*" above makes "1E5" the product 1*E5). A part that is not a number throws
+//     KonvertierungsFehler (core/zahltext.h) naming it, with the "0" of rule 2 if it
+//     got one; so does a part nested more than 1000 levels deep.
+// Every part is evaluated, left side before right, so of two bad parts the left one is
+// named, and the failures before it have been reported.
+//
+// What the functions and operators give:
+//  - lg and lb are Ln / ln 10 and Ln / ln 2, so below 1E-15 all three give Fehlerwert
+//    (lg and lb divided) and report "Logarithmus von <argument>".
+//  - sin, cos, tan in radians, si_, co_, ta_ in degrees; tan is sin / cos. arcsin a is
+//    atan2(a, sqrt(1 - a*a)), arccos a is atan2(sqrt(1 - a*a), a); arcta_, arcsi_ and
+//    arcco_ answer in degrees.
+//  - int rounds down, fak is Fakultaet, abs, exp and sqrt are the usual ones.
+//  - "^" is Potenz; its failures give Fehlerwert and report "Potenzieren".
+//  - Division by zero, sqrt of a negative number and the like give infinities and NaN.
+// Parsed forms are cached per text, so repeated calls are cheap and give the same
+// values, reports and errors as the first.
 
-#include <functional>
-#include <string>
 #include <string_view>
+
+#include "expr/formelmathe.h"
 
 namespace orbisto {
 
-// Value of the formula at x. A part that is not a number, x or a known function name
-// throws KonvertierungsFehler (core/zahltext.h) naming that part; so does nesting too
-// deep to evaluate. Parsed forms are cached per text, so repeated calls are cheap.
+// Value of the formula at x, read by the rules above.
 long double FormelWert(std::string_view formel, long double x);
-
-// -1.7E308: what a failed logarithm or power gives instead of an error.
-extern const long double Fehlerwert;
-
-// Natural logarithm that answers Fehlerwert (and reports) below 1E-15.
-long double Ln(long double a);
-
-// b^e: whole exponents by repeated squaring, others through exp/ln; a negative base
-// with a non-whole exponent answers Fehlerwert (and reports).
-long double Potenz(long double b, long double e);
-
-// Hears about the failures above ("Logarithmus von 0", "Potenzieren"); evaluation goes
-// on with Fehlerwert either way. No hook is installed at start. Installs `haken` for
-// the whole program and returns the previous one.
-using FormelFehlerHaken = std::function<void(const std::string& meldung)>;
-FormelFehlerHaken FormelFehlerHakenSetzen(FormelFehlerHaken haken);
 
 }  // namespace orbisto

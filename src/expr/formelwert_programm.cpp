@@ -1,9 +1,9 @@
 #include "expr/formelwert_programm.h"
 
 #include "core/zahltext.h"
-#include "expr/formelwert.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <limits>
 #include <memory>
@@ -113,8 +113,8 @@ long double Rechnen(FormelOp op, long double l, long double r)
     }
 }
 
-// Recursive descent over the text as the evaluation rules read it. A part of the text
-// is a range [a, b) of text_, optionally preceded by the "0" that a leading minus gets.
+// Recursive descent over the text by the rules in formelwert.h. A part of the text is a
+// range [a, b) of text_, optionally preceded by the "0" that a leading minus gets.
 class Uebersetzer {
 public:
     explicit Uebersetzer(std::string_view formel)
@@ -345,6 +345,7 @@ long double lauf(const FormelProgramm& p, const long double& x, long double* unt
 {
     // Every program starts with a value (its leftmost part), so the first one is loaded
     // without pushing anything.
+    assert(p.code.size() >= 2 && p.code.back().op == FormelOp::Ende);
     const FormelBefehl* b = p.code.data();
     if (b->op == FormelOp::Fehler)
         throw KonvertierungsFehler(p.fehlerTexte[b->text]);

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "expr/formelmathe.h"
+
 namespace orbisto {
 
 enum class FormelOp : std::uint8_t {
@@ -64,42 +66,6 @@ enum class FormelOp : std::uint8_t {
     Sqrt,
 };
 
-// How a power treats its exponent; fixed for a constant exponent, so worked out once.
-struct PotenzArt {
-    enum Fall : std::uint8_t { Eins, Ganz, Allgemein } fall;
-    bool positiv;           // exponent > 0 (0^e is 0 then)
-    std::int64_t ganz = 0;  // the whole exponent for Ganz
-};
-PotenzArt PotenzEinordnen(long double e);
-long double PotenzAllgemein(long double b, long double e);  // non-whole exponents
-
-inline long double GanzePotenz(long double b, std::int64_t n)
-{
-    std::uint64_t rest = n < 0 ? -static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
-    long double r = 1;
-    while (rest > 0) {
-        if (rest & 1)
-            r *= b;
-        rest >>= 1;
-        if (rest > 0)
-            b *= b;
-    }
-    return n < 0 ? 1 / r : r;
-}
-
-inline long double PotenzMit(long double b, long double e, PotenzArt art)
-{
-    if (art.fall == PotenzArt::Eins)
-        return 1;
-    if (b == 0 && art.positiv)
-        return 0;
-    if (art.fall == PotenzArt::Ganz)
-        return GanzePotenz(b, art.ganz);
-    return PotenzAllgemein(b, e);
-}
-
-long double Fakultaet(long double a);
-
 struct FormelBefehl {
     long double wert = 0;    // constant operand
     PotenzArt potenz{};      // for HochZahl
@@ -117,8 +83,5 @@ struct FormelProgramm {
 
 FormelProgramm FormelUebersetzen(std::string_view formel);
 long double FormelAusfuehren(const FormelProgramm& p, const long double& x);
-
-// Passes a failure text to the installed hook, if any.
-void FormelFehlerMelden(const std::string& meldung);
 
 }  // namespace orbisto
