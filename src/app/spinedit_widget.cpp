@@ -7,6 +7,7 @@
 #include <QStyleOptionSpinBox>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace orbisto {
@@ -26,15 +27,26 @@ int TSpinEdit::Value() const
     return ganz ? wert : min_;
 }
 
+// Equal ends mean no range at all: then only int itself bounds the value.
+int TSpinEdit::Untergrenze() const { return min_ == max_ ? std::numeric_limits<int>::min() : std::min(min_, max_); }
+
+int TSpinEdit::Obergrenze() const { return min_ == max_ ? std::numeric_limits<int>::max() : std::max(min_, max_); }
+
 int TSpinEdit::Begrenzt(long long wert) const
 {
-    if (min_ != max_)
-        wert = std::clamp<long long>(wert, std::min(min_, max_), std::max(min_, max_));
-    return static_cast<int>(
-        std::clamp<long long>(wert, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+    return static_cast<int>(std::clamp<long long>(wert, Untergrenze(), Obergrenze()));
 }
 
 void TSpinEdit::setValue(int wert) { setText(QString::number(Begrenzt(wert))); }
+
+void TSpinEdit::setValueFromDouble(double wert)
+{
+    // Assistive technology sends doubles. Clamping before the conversion keeps a value
+    // beyond int from wrapping around; halves round to even as everywhere.
+    if (std::isnan(wert))
+        return;
+    setValue(static_cast<int>(std::clamp<double>(std::nearbyint(wert), Untergrenze(), Obergrenze())));
+}
 
 void TSpinEdit::setText(const QString& text)
 {

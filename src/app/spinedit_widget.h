@@ -15,6 +15,8 @@
 //   so a handler may set the value again (nested). Setting the value the field already
 //   shows raises nothing.
 // - EditorEnabled false: the text cannot be typed into, the arrows still work.
+// - A screen reader sees the value, the range setValue() clamps to (the whole int range
+//   when there is none) and Increment as its step, and sets the value through setValue().
 //
 // Setters follow Qt's naming so that uic can set the properties from a .ui file.
 
@@ -29,6 +31,11 @@ class TSpinEdit : public QAbstractSpinBox {
     Q_PROPERTY(int Increment READ Increment WRITE setIncrement)
     Q_PROPERTY(bool EditorEnabled READ EditorEnabled WRITE setEditorEnabled)
     Q_PROPERTY(int Value READ Value WRITE setValue NOTIFY Change USER true)
+    // Qt's accessible interface for spin boxes reads and writes these names.
+    Q_PROPERTY(double value READ valueAsDouble WRITE setValueFromDouble NOTIFY Change STORED false DESIGNABLE false)
+    Q_PROPERTY(int minimum READ Untergrenze STORED false DESIGNABLE false)
+    Q_PROPERTY(int maximum READ Obergrenze STORED false DESIGNABLE false)
+    Q_PROPERTY(int stepSize READ Increment STORED false DESIGNABLE false)
 
 public:
     explicit TSpinEdit(QWidget* parent = nullptr);
@@ -59,6 +66,10 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    double valueAsDouble() const { return Value(); }
+    void setValueFromDouble(double wert);
+    int Untergrenze() const;
+    int Obergrenze() const;
     int Begrenzt(long long wert) const;
 
     int min_ = 0;

@@ -1,5 +1,6 @@
 #include "app/spinedit_widget.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -7,6 +8,8 @@
 #include <QStyleOptionSpinBox>
 #include <QTest>
 #include <QVBoxLayout>
+
+#include <limits>
 
 using orbisto::TSpinEdit;
 
@@ -35,6 +38,9 @@ private slots:
     void verlassenBegrenzt();
     void schritteMitIncrement();
     void nurPfeileOhneEditor();
+    void bildschirmleserBereich_data();
+    void bildschirmleserBereich();
+    void bildschirmleserSetztUndSchaltet();
 };
 
 void TestSpinEdit::wertAusText_data()
@@ -243,6 +249,92 @@ void TestSpinEdit::nurPfeileOhneEditor()
     const QRect hoch = feld.style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, &feld);
     QTest::mouseClick(&feld, Qt::LeftButton, {}, hoch.center());
     QCOMPARE(feld.text(), QStringLiteral("2"));
+}
+
+void TestSpinEdit::bildschirmleserBereich_data()
+{
+    QTest::addColumn<int>("min");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<double>("untere");
+    QTest::addColumn<double>("obere");
+
+    constexpr int kleinste = std::numeric_limits<int>::min();
+    constexpr int groesste = std::numeric_limits<int>::max();
+    QTest::newRow("Bereich") << -10 << 350 << -10.0 << 350.0;
+    QTest::newRow("Min > Max: dieselben Grenzen") << 9 << 1 << 1.0 << 9.0;
+    QTest::newRow("Min = Max = 0: ganzer int") << 0 << 0 << double(kleinste) << double(groesste);
+    QTest::newRow("Min = Max = 5: ganzer int") << 5 << 5 << double(kleinste) << double(groesste);
+}
+
+void TestSpinEdit::bildschirmleserBereich()
+{
+    // A screen reader is told the range setValue() clamps to, and a value it sets beyond
+    // either end (the bus carries doubles, so also beyond int) lands on that end.
+    QFETCH(int, min);
+    QFETCH(int, max);
+    QFETCH(double, untere);
+    QFETCH(double, obere);
+
+    TSpinEdit feld;
+    feld.setMinValue(min);
+    feld.setMaxValue(max);
+    QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(&feld);
+    QVERIFY(zugang);
+    QAccessibleValueInterface* wert = zugang->valueInterface();
+    QVERIFY(wert);
+    QCOMPARE(wert->minimumValue().toDouble(), untere);
+    QCOMPARE(wert->maximumValue().toDouble(), obere);
+
+    wert->setCurrentValue(1e10);
+    QCOMPARE(feld.text(), QString::number(obere, 'f', 0));
+    QCOMPARE(wert->currentValue().toDouble(), obere);
+    wert->setCurrentValue(-1e10);
+    QCOMPARE(feld.text(), QString::number(untere, 'f', 0));
+    QCOMPARE(wert->currentValue().toDouble(), untere);
+}
+
+void TestSpinEdit::bildschirmleserSetztUndSchaltet()
+{
+    TSpinEdit feld;  // like the angle field: 0 ... 350 in steps of 10
+    feld.setMinValue(0);
+    feld.setMaxValue(350);
+    feld.setIncrement(10);
+    feld.setValue(330);
+    QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(&feld);
+    QVERIFY(zugang);
+    QCOMPARE(zugang->role(), QAccessible::SpinBox);
+    QAccessibleValueInterface* wert = zugang->valueInterface();
+    QVERIFY(wert);
+    QCOMPARE(wert->currentValue().toDouble(), 330.0);
+    QCOMPARE(wert->minimumStepSize().toDouble(), 10.0);
+    QSignalSpy aenderungen(&feld, &TSpinEdit::Change);
+
+    // A screen reader steps by setting the value plus the step size.
+    const auto schritt = [&](double richtung) {
+        wert->setCurrentValue(wert->currentValue().toDouble() + richtung * wert->minimumStepSize().toDouble());
+    };
+    schritt(+1);
+    QCOMPARE(feld.text(), QStringLiteral("340"));
+    QCOMPARE(aenderungen.size(), 1);
+    schritt(+1);
+    schritt(+1);  // clamped to the 350 already shown: no change
+    QCOMPARE(feld.text(), QStringLiteral("350"));
+    QCOMPARE(aenderungen.size(), 2);
+    schritt(-1);
+    QCOMPARE(zugang->text(QAccessible::Value), QStringLiteral("340"));
+    QCOMPARE(aenderungen.size(), 3);
+
+    // Fractions round half to even; NaN changes nothing.
+    wert->setCurrentValue(12.5);
+    QCOMPARE(feld.text(), QStringLiteral("12"));
+    wert->setCurrentValue(qQNaN());
+    QCOMPARE(feld.text(), QStringLiteral("12"));
+    QCOMPARE(aenderungen.size(), 4);
+
+    // A text that is no number reads as MinValue, the text itself as it stands.
+    Tippen(feld, QStringLiteral("abc"));
+    QCOMPARE(wert->currentValue().toDouble(), 0.0);
+    QCOMPARE(zugang->text(QAccessible::Value), QStringLiteral("abc"));
 }
 
 QTEST_MAIN(TestSpinEdit)
