@@ -69,11 +69,31 @@ void TRxSpeedButton::Abbrechen()
         setDown(false);
 }
 
+void TRxSpeedButton::NameAusHinweis()
+{
+    // Qt names a button by its text; without one a screen reader would only say "button".
+    const QString name = accessibleName();
+    if (!name.isEmpty() && name != hinweisName_)
+        return;
+    hinweisName_ = text().isEmpty() ? toolTip() : QString();
+    if (name != hinweisName_)
+        setAccessibleName(hinweisName_);
+}
+
 bool TRxSpeedButton::event(QEvent* event)
 {
-    // A modal window now takes the mouse; the release will never reach us.
-    if (event->type() == QEvent::WindowBlocked && isDown())
-        Abbrechen();
+    switch (event->type()) {
+    case QEvent::WindowBlocked:
+        // A modal window now takes the mouse; the release will never reach us.
+        if (isDown())
+            Abbrechen();
+        break;
+    case QEvent::ToolTipChange:
+    case QEvent::Polish:  // a .ui file sets the text after the tool tip
+        NameAusHinweis();
+        break;
+    default: break;
+    }
     return QToolButton::event(event);
 }
 

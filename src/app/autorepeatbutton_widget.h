@@ -11,6 +11,8 @@
 //   to the box, and the button must not stay down and keep firing behind it.
 // - The hint is the tool tip (setToolTip, "toolTip" in a .ui file). Connect to the
 //   handler with setOnClick, not to clicked(): clicked() knows nothing of the repeats.
+// - A button without a text (only a picture) has its hint as the name a screen reader
+//   reads, also after the hint changes; a name set explicitly (accessibleName) stays.
 //
 // Setters follow Qt's naming so that uic can set the properties from a .ui file.
 
@@ -48,12 +50,14 @@ private:
     void Wiederholen();
     void Ausfuehren();
     void Abbrechen();
+    void NameAusHinweis();
 
     std::function<void()> onClick_;
     QTimer* timer_;
     bool repeat_ = true;
     int pause_ = 500;
     int intervall_ = 100;
+    QString hinweisName_;  // the accessible name this class set, to tell it from one set explicitly
 };
 
 }  // namespace orbisto

@@ -3,9 +3,11 @@
 #include "boxbeantworter.h"
 #include "core/zahltext.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
@@ -44,6 +46,9 @@ private slots:
     void echterTimerWiederholt();
     void fehlerBeendetWiederholung();
     void modaleBoxBeendetWiederholung();
+    void nameFuerBildschirmleser_data();
+    void nameFuerBildschirmleser();
+    void bildschirmleserDrueckt();
 
 private:
     QWidget* fenster_ = nullptr;
@@ -184,6 +189,66 @@ void TestAutoRepeatButton::modaleBoxBeendetWiederholung()
     QVERIFY(!timer_->isActive());
     QVERIFY(!knopf_->isDown());
     QCOMPARE(klicks_, 1);
+}
+
+void TestAutoRepeatButton::nameFuerBildschirmleser_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("gesetzterName");  // accessibleName from the .ui file
+    QTest::addColumn<QString>("nameVorher");
+    QTest::addColumn<QString>("nameNachher");  // after the hint changed
+
+    QTest::newRow("nur Bild: der Hinweis") << ""
+                                           << ""
+                                           << "Nach links drehen"
+                                           << "Nach rechts drehen";
+    QTest::newRow("mit Text: der Text") << "+"
+                                        << ""
+                                        << "+"
+                                        << "+";
+    QTest::newRow("gesetzter Name bleibt") << ""
+                                           << "Drehung"
+                                           << "Drehung"
+                                           << "Drehung";
+}
+
+void TestAutoRepeatButton::nameFuerBildschirmleser()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, gesetzterName);
+    QFETCH(QString, nameVorher);
+    QFETCH(QString, nameNachher);
+
+    // Built in the order uic uses: the tool tip before the text and the name.
+    auto* knopf = new TRxSpeedButton(fenster_);
+    QPixmap bild(16, 16);
+    bild.fill(Qt::darkBlue);
+    knopf->setIcon(QIcon(bild));
+    knopf->setToolTip(QStringLiteral("Nach links drehen"));
+    knopf->setText(text);
+    if (!gesetzterName.isEmpty())
+        knopf->setAccessibleName(gesetzterName);
+    knopf->show();
+
+    QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(knopf);
+    QVERIFY(zugang);
+    QCOMPARE(zugang->text(QAccessible::Name), nameVorher);
+    knopf->setToolTip(QStringLiteral("Nach rechts drehen"));
+    QCOMPARE(zugang->text(QAccessible::Name), nameNachher);
+}
+
+void TestAutoRepeatButton::bildschirmleserDrueckt()
+{
+    // Pressing through the accessible interface runs the handler once, like a click.
+    QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(knopf_);
+    QVERIFY(zugang);
+    QCOMPARE(zugang->role(), QAccessible::Button);
+    QAccessibleActionInterface* aktionen = zugang->actionInterface();
+    QVERIFY(aktionen);
+    QVERIFY(aktionen->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    aktionen->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(klicks_, 1);
+    QVERIFY(!timer_->isActive());
 }
 
 QTEST_MAIN(TestAutoRepeatButton)
