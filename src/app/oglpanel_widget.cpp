@@ -1,16 +1,15 @@
 #include "app/oglpanel_widget.h"
 
 #include "app/meldungen.h"
-#include "app/zeichnen.h"
-#include "platform/glyphlisten.h"
+#include "platform/glressourcen_anlegen.h"
 
 #include <QMouseEvent>
 #include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
 #include <QSurfaceFormat>
 #include <QTimer>
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include <exception>
 
@@ -55,7 +54,8 @@ void TOGLPanel::showEvent(QShowEvent* event)
 
 void TOGLPanel::initializeGL()
 {
-    // A re-parented widget gets a new context: its lists and quadric must follow it.
+    // A re-parented widget gets a new context: its lists, quadric and framebuffers must
+    // follow it, and they must go while the old context still exists.
     connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
         makeCurrent();
         GLBeenden();
@@ -66,21 +66,20 @@ void TOGLPanel::initializeGL()
 
 void TOGLPanel::GLStarten()
 {
-    GLZustandSetzen();
-    quadrik_ = gluNewQuadric();
-    fontBasis_ = FontListenAnlegen();
+    try {
+        ressourcen_ = GLRessourcenAnlegen();
+        ++kontexte_;
+    } catch (...) {
+        const QString text = FehlerText(std::current_exception());
+        QTimer::singleShot(0, [text] { FehlerAnzeigen(text); });
+    }
 }
 
 void TOGLPanel::GLBeenden()
 {
-    if (quadrik_) {
-        gluDeleteQuadric(quadrik_);
-        quadrik_ = nullptr;
-    }
-    if (fontBasis_) {
-        glDeleteLists(fontBasis_, 256);
-        fontBasis_ = 0;
-    }
+    bild_.reset();
+    arbeit_.reset();
+    GLRessourcenFreigeben(ressourcen_);
 }
 
 void TOGLPanel::JetztZeichnen()
@@ -89,20 +88,56 @@ void TOGLPanel::JetztZeichnen()
         repaint();
 }
 
-void TOGLPanel::paintGL()
+bool TOGLPanel::Durchgang(int breite, int hoehe)
 {
-    if (!pass_)
-        return;
-    const qreal dpr = devicePixelRatioF();
     try {
-        pass_(qRound(width() * dpr), qRound(height() * dpr));
-        ++durchgaenge_;
-        emit Gezeichnet();
+        pass_(ressourcen_, breite, hoehe);
+        return true;
     } catch (...) {
         // Never let an error unwind through Qt's paint machinery; show it once the
         // paint event is over. The next pass starts afresh.
         const QString text = FehlerText(std::current_exception());
         QTimer::singleShot(0, [text] { FehlerAnzeigen(text); });
+        return false;
+    }
+}
+
+void TOGLPanel::paintGL()
+{
+    if (!pass_ || !ressourcen_.Vollstaendig())
+        return;
+    const qreal dpr = devicePixelRatioF();
+    const QSize groesse(qRound(width() * dpr), qRound(height() * dpr));
+
+    if (!QOpenGLFramebufferObject::hasOpenGLFramebufferObjects() ||
+        !QOpenGLFramebufferObject::hasOpenGLFramebufferBlit()) {
+        // Without off-screen drawing a failed pass stays visible; at least it is reported.
+        if (Durchgang(groesse.width(), groesse.height())) {
+            ++durchgaenge_;
+            emit Gezeichnet();
+        }
+        return;
+    }
+
+    if (!arbeit_ || arbeit_->size() != groesse)
+        arbeit_ = std::make_unique<QOpenGLFramebufferObject>(groesse, QOpenGLFramebufferObject::Depth);
+    arbeit_->bind();
+    const bool gelungen = Durchgang(groesse.width(), groesse.height());
+    QOpenGLFramebufferObject::bindDefault();  // the widget's own framebuffer while painting
+    if (gelungen)
+        std::swap(bild_, arbeit_);
+
+    if (bild_) {
+        QOpenGLFramebufferObject::blitFramebuffer(nullptr, QRect(QPoint(), groesse), bild_.get(),
+                                                  QRect(QPoint(), bild_->size()), GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    } else {
+        // The very first pass failed: an empty surface rather than undefined memory.
+        glClearColor(1, 1, 1, 0);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    if (gelungen) {
+        ++durchgaenge_;
+        emit Gezeichnet();
     }
 }
 

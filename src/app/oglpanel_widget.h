@@ -1,12 +1,19 @@
 #pragma once
 // The one OpenGL drawing surface of the program. It owns the GL resources (glyph lists,
 // quadric) of its context and runs the render pass that its owner installs.
+//
+// A pass draws into an off-screen framebuffer first; only a pass that completes replaces
+// the picture on screen. A pass that ends in an error leaves the previous good picture in
+// place, and its error is shown once the paint event is over.
+
+#include "view/glressourcen.h"
 
 #include <QOpenGLWidget>
 
 #include <functional>
+#include <memory>
 
-struct GLUquadric;
+class QOpenGLFramebufferObject;
 
 namespace orbisto {
 
@@ -14,8 +21,9 @@ class TOGLPanel : public QOpenGLWidget {
     Q_OBJECT
 
 public:
-    // Draws one frame; arguments are the surface size in device pixels.
-    using RenderPass = std::function<void(int breite, int hoehe)>;
+    // Draws one frame into the current framebuffer with the context's resources; the
+    // size is that of the surface in device pixels.
+    using RenderPass = std::function<void(const GLRessourcen& gl, int breite, int hoehe)>;
 
     // Double-buffered RGBA with a 24-bit depth buffer and a compatibility profile for
     // immediate-mode drawing. Must run before the first widget is created.
@@ -29,10 +37,11 @@ public:
     // Draws a frame now if the surface exists; otherwise the first expose draws it.
     void JetztZeichnen();
 
-    unsigned int FontBasis() const { return fontBasis_; }
-    GLUquadric* Quadrik() const { return quadrik_; }
+    const GLRessourcen& Ressourcen() const { return ressourcen_; }
     // Completed passes since start; a pass that ended in an error does not count.
     long Durchgaenge() const { return durchgaenge_; }
+    // Contexts this surface has been set up on (a re-parented widget gets a new one).
+    int Kontexte() const { return kontexte_; }
 
 signals:
     void Gezeichnet();
@@ -52,11 +61,14 @@ protected:
 private:
     void GLStarten();
     void GLBeenden();
+    bool Durchgang(int breite, int hoehe);
 
     RenderPass pass_;
-    unsigned int fontBasis_ = 0;
-    GLUquadric* quadrik_ = nullptr;
+    GLRessourcen ressourcen_;
+    // The last good picture, and the one a pass draws into; swapped when a pass completes.
+    std::unique_ptr<QOpenGLFramebufferObject> bild_, arbeit_;
     long durchgaenge_ = 0;
+    int kontexte_ = 0;
     bool fehlerGemeldet_ = false;
 };
 

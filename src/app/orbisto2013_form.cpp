@@ -63,10 +63,8 @@ void TOrbisto2013Form::FormCreate()
     connect(&SystemZRotationTimer, &QTimer::timeout, this, &TOrbisto2013Form::SystemZRotationTimerTimer);
 
     // The drawing surface: its context and glyph lists come with its first showing.
-    ui->OGLPanel->SetRenderPass([this](int breite, int hoehe) {
-        programm_.KoSys.FontBasis = ui->OGLPanel->FontBasis();
-        programm_.KoSys.Quadrik = ui->OGLPanel->Quadrik();
-        orbisto::Zeichnen(programm_, breite, hoehe);
+    ui->OGLPanel->SetRenderPass([this](const GLRessourcen& gl, int breite, int hoehe) {
+        orbisto::Zeichnen(programm_, gl, breite, hoehe);
     });
     connect(ui->OGLPanel, &TOGLPanel::MausGedrueckt, this, &TOrbisto2013Form::OGLPanelMouseDown);
     connect(ui->OGLPanel, &TOGLPanel::MausBewegt, this, &TOrbisto2013Form::OGLPanelMouseMove);

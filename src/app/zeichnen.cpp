@@ -1,10 +1,73 @@
 #include "app/zeichnen.h"
 
 #include "app/programm.h"
+#include "view/glressourcen.h"
 
 #include <GL/gl.h>
 
 namespace orbisto {
+
+namespace {
+
+// The stack depths at the start of a pass, and the way back to them after a failed one.
+class GLStapel {
+public:
+    GLStapel()
+    {
+        glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &projektion_);
+        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &modelview_);
+        glGetIntegerv(GL_ATTRIB_STACK_DEPTH, &attribute_);
+        glGetIntegerv(GL_CLIENT_ATTRIB_STACK_DEPTH, &clientAttribute_);
+    }
+
+    void Zurueckholen() const
+    {
+        // GL cannot be asked whether a glBegin is open (every query inside one fails), so
+        // end one in any case; outside a glBegin this only raises an error drained below.
+        glEnd();
+        Abbauen(GL_PROJECTION_STACK_DEPTH, projektion_, [] {
+            glMatrixMode(GL_PROJECTION);
+            glPopMatrix();
+        });
+        Abbauen(GL_MODELVIEW_STACK_DEPTH, modelview_, [] {
+            glMatrixMode(GL_MODELVIEW);
+            glPopMatrix();
+        });
+        Abbauen(GL_ATTRIB_STACK_DEPTH, attribute_, [] { glPopAttrib(); });
+        Abbauen(GL_CLIENT_ATTRIB_STACK_DEPTH, clientAttribute_, [] { glPopClientAttrib(); });
+        glMatrixMode(GL_MODELVIEW);
+        // A context has a handful of error flags at most; the bound only guards against a
+        // lost context that reports an error on every query.
+        for (int i = 0; i < 64 && glGetError() != GL_NO_ERROR; ++i) {
+        }
+    }
+
+private:
+    template <class Pop>
+    static void Abbauen(GLenum frage, GLint ziel, Pop pop)
+    {
+        GLint tiefe = 0;
+        glGetIntegerv(frage, &tiefe);
+        for (; tiefe > ziel; --tiefe)
+            pop();
+    }
+
+    GLint projektion_ = 1, modelview_ = 1, attribute_ = 0, clientAttribute_ = 0;
+};
+
+// Hands the context's resources to the view for the duration of one pass.
+class RessourcenLeihen {
+public:
+    RessourcenLeihen(TKoSys& k, const GLRessourcen& gl) : k_(k) { k_.GL = &gl; }
+    ~RessourcenLeihen() { k_.GL = nullptr; }
+    RessourcenLeihen(const RessourcenLeihen&) = delete;
+    RessourcenLeihen& operator=(const RessourcenLeihen&) = delete;
+
+private:
+    TKoSys& k_;
+};
+
+}  // namespace
 
 void GLZustandSetzen()
 {
@@ -34,19 +97,26 @@ void ProjektionSetzen(const TKoSys& k)
     glLoadIdentity();
 }
 
-void Zeichnen(Programm& programm, int breite, int hoehe)
+void Zeichnen(Programm& programm, const GLRessourcen& gl, int breite, int hoehe)
 {
     TKoSys& k = programm.KoSys;
-    if (k.Hintergrundfarbe == 0xFFFFFF)
-        glClearColor(1, 1, 1, 0);
-    else
-        glClearColor(0, 0, 0, 0);
-    glViewport(0, 0, breite, hoehe);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    ProjektionSetzen(k);
+    const GLStapel stapel;
+    const RessourcenLeihen leihen(k, gl);
+    try {
+        if (k.Hintergrundfarbe == 0xFFFFFF)
+            glClearColor(1, 1, 1, 0);
+        else
+            glClearColor(0, 0, 0, 0);
+        glViewport(0, 0, breite, hoehe);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        ProjektionSetzen(k);
 
-    // The coordinate system and the object list draw here, before the scenes.
-    programm.Szenen.AlleZeichnen(k);
+        // The coordinate system and the object list draw here, before the scenes.
+        programm.Szenen.AlleZeichnen(k);
+    } catch (...) {
+        stapel.Zurueckholen();
+        throw;
+    }
 }
 
 }  // namespace orbisto

@@ -6,13 +6,20 @@ namespace orbisto {
 
 class Programm;
 class TKoSys;
+struct GLRessourcen;
 
 // The fixed GL state every pass relies on: depth test, and back-face culling with
-// counter-clockwise front faces. Run once per new context.
+// counter-clockwise front faces. Run once per new context (GLRessourcenAnlegen does).
 void GLZustandSetzen();
 
-// Clear, viewport, view transform, coordinate system, objects, scene hooks.
-void Zeichnen(Programm& programm, int breite, int hoehe);
+// Clear, viewport, view transform, coordinate system, objects, scene hooks, drawn with the
+// glyph lists and quadric of the current context.
+//
+// Whatever a step throws, GL is left as the pass found it before the error is passed on:
+// an open glBegin is ended, both matrix stacks and the attribute stacks are popped back to
+// their depths at the start, the matrix mode is model-view again and pending GL errors are
+// drained. So one failing scene cannot break the passes after it.
+void Zeichnen(Programm& programm, const GLRessourcen& gl, int breite, int hoehe);
 
 // The whole view transform into the projection matrix, identity model-view.
 void ProjektionSetzen(const TKoSys& koSys);

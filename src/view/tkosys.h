@@ -5,9 +5,9 @@
 
 #include <cstdint>
 
-struct GLUquadric;
-
 namespace orbisto {
+
+struct GLRessourcen;
 
 class TKoSys {
 public:
@@ -43,10 +43,9 @@ public:
     bool AchsenNamen = false;
     bool Raumgrenzen = false;
 
-    // GL resources of the context being drawn into, set by the render pass: the first
-    // of the 256 glyph display lists and the one quadric used for spheres.
-    unsigned int FontBasis = 0;
-    GLUquadric* Quadrik = nullptr;
+    // The glyph lists and the quadric of the context being drawn into. Set by the render
+    // pass for its duration only; null outside a pass.
+    const GLRessourcen* GL = nullptr;
 };
 
 }  // namespace orbisto

@@ -1,8 +1,6 @@
 #include "headlessframe.h"
 
-#include "app/zeichnen.h"
-
-#include "platform/glyphlisten.h"
+#include "platform/glressourcen_anlegen.h"
 
 #include <GL/gl.h>
 
@@ -35,15 +33,14 @@ void EnsureGuiApplication()
 HeadlessFrame::HeadlessFrame(int width, int height) : gl_(width, height)
 {
     EnsureGuiApplication();
-    fontBasis_ = FontListenAnlegen();
-    GLZustandSetzen();
+    ressourcen_ = GLRessourcenAnlegen();
 }
 
 HeadlessFrame::~HeadlessFrame()
 {
     try {
         gl_.makeCurrent();
-        FontListenFreigeben(fontBasis_);
+        GLRessourcenFreigeben(ressourcen_);
     } catch (...) {
         // The context goes away with gl_ anyway.
     }

@@ -9,6 +9,7 @@
 
 #include "frame.h"
 #include "platform/headlessgl.h"
+#include "view/glressourcen.h"
 
 #include <functional>
 
@@ -20,8 +21,9 @@ void EnsureGuiApplication();
 
 class HeadlessFrame {
 public:
-    // The context starts in the state the program's GL set-up leaves: depth test and
-    // back-face culling on (counter-clockwise fronts), glyph lists at fontBasis().
+    // The context is prepared by the program's own GL set-up (GLRessourcenAnlegen): depth
+    // test and back-face culling on (counter-clockwise fronts), glyph lists and quadric in
+    // ressourcen(), so the render pass draws here exactly what it draws in the window.
     HeadlessFrame(int width, int height);
     ~HeadlessFrame();
 
@@ -31,7 +33,8 @@ public:
     int width() const { return gl_.width(); }
     int height() const { return gl_.height(); }
     void resize(int width, int height) { gl_.resize(width, height); }
-    unsigned int fontBasis() const { return fontBasis_; }
+    const GLRessourcen& ressourcen() const { return ressourcen_; }
+    unsigned int fontBasis() const { return ressourcen_.FontBasis; }
     HeadlessGL& gl() { return gl_; }
 
     // Runs `draw` twice from the same GL state: once to read the pixels, once in feedback
@@ -42,7 +45,7 @@ public:
 
 private:
     HeadlessGL gl_;
-    unsigned int fontBasis_ = 0;
+    GLRessourcen ressourcen_;
 };
 
 }  // namespace orbisto

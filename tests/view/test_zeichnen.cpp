@@ -6,12 +6,14 @@
 #include "headlessframe.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -115,6 +117,41 @@ public:
     }
 };
 
+// Uses both resources of the context: a blue sphere of radius 1 round the origin and the
+// text "Ab" through the glyph lists.
+class KugelTextSzene : public Szene {
+public:
+    void SzeneZeichnen(TKoSys& k) override
+    {
+        glColor3f(0, 0, 1);
+        gluSphere(k.GL->Quadrik, 1, 12, 12);
+        glColor3f(0, 0, 0);
+        glRasterPos3f(-4, -4, 0);
+        glListBase(k.GL->FontBasis);
+        glCallLists(2, GL_UNSIGNED_BYTE, "Ab");
+    }
+};
+
+// Fails the way a bad formula does in the middle of drawing: a matrix pushed, a glBegin open.
+class FehlerSzene : public Szene {
+public:
+    void SzeneZeichnen(TKoSys&) override
+    {
+        glPushMatrix();
+        glTranslatef(1, 2, 3);
+        glBegin(GL_TRIANGLES);
+        glVertex3f(0, 0, 0);
+        throw std::runtime_error("'a' ist kein gültiger Gleitkommawert");
+    }
+};
+
+GLint stapelTiefe(GLenum frage)
+{
+    GLint tiefe = -1;
+    glGetIntegerv(frage, &tiefe);
+    return tiefe;
+}
+
 }  // namespace
 
 TEST(Zeichnen, ViewTransformPutsModelPointsWhereItsDefinitionSays)
@@ -159,7 +196,7 @@ TEST(Zeichnen, ViewTransformPutsModelPointsWhereItsDefinitionSays)
         szene->punkte = punkte;
         p.Szenen.Setzen(SzenenNr::VektorOrt, std::move(szene));
 
-        const Frame f = frame.render([&] { Zeichnen(p, w, h); });
+        const Frame f = frame.render([&] { Zeichnen(p, frame.ressourcen(), w, h); });
         const auto gezeichnet = f.ofKind(PrimitiveKind::Point);
         ASSERT_EQ(gezeichnet.size(), punkte.size());
         for (std::size_t i = 0; i < punkte.size(); ++i) {
@@ -178,7 +215,7 @@ TEST(Zeichnen, DefaultOriginInTheCentreAndXAxisToTheRightDown)
     szene->punkte = {{0, 0, 0, 1}, {5, 0, 0, 1}};
     p.Szenen.Setzen(SzenenNr::DominoSteine, std::move(szene));
     HeadlessFrame frame(w, h);
-    const auto pkt = frame.render([&] { Zeichnen(p, w, h); }).ofKind(PrimitiveKind::Point);
+    const auto pkt = frame.render([&] { Zeichnen(p, frame.ressourcen(), w, h); }).ofKind(PrimitiveKind::Point);
     ASSERT_EQ(pkt.size(), 2u);
     EXPECT_NEAR(pkt[0].vertices[0].x, w / 2.0, 0.01);
     EXPECT_NEAR(pkt[0].vertices[0].y, h / 2.0, 0.01);
@@ -197,7 +234,7 @@ TEST(Zeichnen, ClearsToWhiteOnlyForAWhiteBackground)
     for (const auto& fall : faelle) {
         Programm p;
         p.KoSys.Hintergrundfarbe = fall.farbe;
-        const Frame f = frame.render([&] { Zeichnen(p, 64, 48); });
+        const Frame f = frame.render([&] { Zeichnen(p, frame.ressourcen(), 64, 48); });
         const Rgba mitte = f.pixel(32, 24);
         EXPECT_EQ(mitte.r, fall.pixel.r) << std::hex << fall.farbe;
         EXPECT_EQ(mitte.g, fall.pixel.g);
@@ -232,9 +269,59 @@ TEST(Zeichnen, SceneHooksRunInTheirFixedOrderWithIdentityModelView)
     HeadlessFrame frame(32, 32);
     const Frame f = frame.render([&] {
         reihenfolge.clear();
-        Zeichnen(p, 32, 32);
+        Zeichnen(p, frame.ressourcen(), 32, 32);
     });
     EXPECT_EQ(reihenfolge,
               (std::vector<std::string>{"Spiegelungen", "VektorSpatprodukt", "LineareAbh", "Wurf", "DominoSteine"}));
     EXPECT_TRUE(immerEinheit);
+}
+
+TEST(Zeichnen, DrawsTextAndSpheresWithTheResourcesOfItsContext)
+{
+    const int w = 200, h = 200;
+    Programm p;
+    p.Szenen.Setzen(SzenenNr::VektorKugel, std::make_unique<KugelTextSzene>());
+    HeadlessFrame frame(w, h);
+    const Frame f = frame.render([&] { Zeichnen(p, frame.ressourcen(), w, h); });
+    EXPECT_EQ(f.pixel(w / 2, h / 2), (Rgba{0, 0, 255, 255}));
+    EXPECT_GT(f.inColour(0, 0, 1).size(), 50u) << "sphere faces";
+    EXPECT_EQ(f.count(PrimitiveKind::Bitmap), 2);
+    EXPECT_EQ(p.KoSys.GL, nullptr) << "the resources are lent for one pass only";
+}
+
+TEST(Zeichnen, AHundredFailingPassesLeaveGLAsTheyFoundIt)
+{
+    const int w = 160, h = 120;
+    Programm p;
+    p.Szenen.Setzen(SzenenNr::VektorKugel, std::make_unique<KugelTextSzene>());
+    HeadlessFrame frame(w, h);
+    const auto zeichnen = [&] { Zeichnen(p, frame.ressourcen(), w, h); };
+    const Frame vorher = frame.render(zeichnen);
+
+    p.Szenen.Setzen(SzenenNr::Spiegelungen, std::make_unique<FehlerSzene>());
+    frame.gl().makeCurrent();
+    for (int i = 0; i < 100; ++i)
+        ASSERT_THROW(zeichnen(), std::runtime_error) << "pass " << i;
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    EXPECT_EQ(stapelTiefe(GL_MODELVIEW_STACK_DEPTH), 1);
+    EXPECT_EQ(stapelTiefe(GL_PROJECTION_STACK_DEPTH), 1);
+
+    p.Szenen.Setzen(SzenenNr::Spiegelungen, nullptr);
+    GLint tiefeDanach = -1;
+    const Frame nachher = frame.render([&] {
+        zeichnen();
+        tiefeDanach = stapelTiefe(GL_MODELVIEW_STACK_DEPTH);
+    });
+    EXPECT_EQ(tiefeDanach, 1);
+    EXPECT_EQ(nachher.glError(), GLenum(GL_NO_ERROR));
+    EXPECT_EQ(nachher.image(), vorher.image());
+    ASSERT_EQ(nachher.drawn().size(), vorher.drawn().size());
+    for (std::size_t i = 0; i < vorher.drawn().size(); ++i) {
+        const auto &a = vorher.drawn()[i].vertices, &b = nachher.drawn()[i].vertices;
+        ASSERT_EQ(a.size(), b.size());
+        for (std::size_t j = 0; j < a.size(); ++j) {
+            EXPECT_EQ(a[j].x, b[j].x);
+            EXPECT_EQ(a[j].y, b[j].y);
+        }
+    }
 }
