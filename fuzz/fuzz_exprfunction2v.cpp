@@ -39,7 +39,7 @@ bool UsesApproximatedFunction(const Expression& e)
 {
     for (std::size_t i = 0; e.code[i] != opEnd; ++i) {
         const auto op = e.code[i];
-        if (op == opFunction && ExprIsApproximated(e.code[i + 1]))
+        if (op == opFunction && ExprIsApproximated(static_cast<ExprFn>(e.code[i + 1])))
             return true;
         if (op == opVariable || op == opNumber || op == opConstant || op == opFunction)
             ++i;

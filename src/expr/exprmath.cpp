@@ -1,6 +1,9 @@
 #include "expr/exprmath.h"
 
 #include <cmath>
+#include <iterator>
+
+#include "expr/parseexpr.h"
 
 namespace orbisto {
 
@@ -40,11 +43,12 @@ long double Round(long double a) { return std::nearbyint(a); }
 long double Trunc(long double a) { return std::trunc(a); }
 long double Heaviside(long double a) { return a >= 0 ? 1.0L : 0.0L; }
 
+// Indexed by ExprFn.
 constexpr ExprUnaryFn kFunctions[] = {
     Sin, Cos, Tan,  Cot, ArcSin, ArcCos, ArcTan, ArcCot, Ln,    Lb,
     Log, Exp, Sqrt, Sqr, Sign,   Abs,    Frac,   Round,  Trunc, Heaviside,
 };
-static_assert(sizeof kFunctions / sizeof kFunctions[0] == 20);
+static_assert(std::size(kFunctions) == kFunctionCount);
 
 }  // namespace
 
@@ -59,10 +63,10 @@ long double ExprNamedConstant(int which)
     return kNamed[which];
 }
 
-long double ExprFunction(int code, long double a) { return kFunctions[code](a); }
+long double ExprFunction(ExprFn fn, long double a) { return kFunctions[fn](a); }
 
-ExprUnaryFn ExprFunctionPointer(int code) { return kFunctions[code]; }
+ExprUnaryFn ExprFunctionPointer(ExprFn fn) { return kFunctions[fn]; }
 
-bool ExprIsApproximated(int code) { return code <= 3 || code == 11; }
+bool ExprIsApproximated(ExprFn fn) { return fn == fnSin || fn == fnCos || fn == fnTan || fn == fnCot || fn == fnExp; }
 
 }  // namespace orbisto

@@ -3,7 +3,11 @@
 // (machine code and the portable interpreter) use these routines or reproduce them
 // instruction for instruction, so that their results are identical.
 
+#include <cstdint>
+
 namespace orbisto {
+
+enum ExprFn : std::uint8_t;  // the function codes, parseexpr.h
 
 // Base raised to a whole exponent by repeated squaring, the bits taken from the lowest;
 // a negative exponent gives the reciprocal of the positive power, and n = 0 gives 1.
@@ -37,15 +41,15 @@ bool ExprIsIntExponent(long double exponent);
 // Value of a named constant (ExprConstant: pi, e, 1, 0).
 long double ExprNamedConstant(int which);
 
-// Function code 0..19 applied to a (see ExprFunctionName).
-long double ExprFunction(int code, long double a);
+// Function fn applied to a.
+long double ExprFunction(ExprFn fn, long double a);
 
 // The functions above one by one, for calls from generated code.
 using ExprUnaryFn = long double (*)(long double);
-ExprUnaryFn ExprFunctionPointer(int code);
+ExprUnaryFn ExprFunctionPointer(ExprFn fn);
 
-// Function codes whose exact result the generated code may take from faster x87
+// Functions whose exact result the generated code may take from faster x87
 // instructions (fsin, fcos, fptan, f2xm1) within a small tolerance.
-bool ExprIsApproximated(int code);
+bool ExprIsApproximated(ExprFn fn);
 
 }  // namespace orbisto

@@ -65,7 +65,7 @@ long double ExprProgram::Run(long double x, long double y) const
         case iPow: top = ExprPower(*--sp, top); break;
         case iPowInt: top = ip->arg == 2 ? top * top : ExprIntPower(top, ip->arg); break;
         case iNeg: top = -top; break;
-        case iFn: top = ExprFunction(ip->arg, top); break;
+        case iFn: top = ExprFunction(static_cast<ExprFn>(ip->arg), top); break;
         case iEnd: return top;
         }
     }

@@ -26,7 +26,7 @@ private:
     enum Op : std::uint8_t { iX, iY, iConst, iAdd, iSub, iMul, iDiv, iPow, iPowInt, iNeg, iFn, iEnd };
     struct Instr {
         Op op;
-        std::int32_t arg;  // constant index, whole exponent or function code
+        std::int32_t arg;  // constant index, whole exponent or ExprFn
     };
     std::vector<Instr> code_;
     std::vector<long double> constants_;

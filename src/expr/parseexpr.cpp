@@ -8,6 +8,7 @@
 
 namespace orbisto {
 
+// In the order of ExprFn.
 const char* const ExprFunctionName[kFunctionCount] = {
     "sin", "cos", "tan",  "cot", "arcsin", "arccos", "arctan", "arccot", "ln",    "lb",
     "log", "exp", "sqrt", "sqr", "sign",   "abs",    "frac",   "round",  "trunc", "heaviside",

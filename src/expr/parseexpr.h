@@ -1,9 +1,10 @@
 #pragma once
 // Parser of the two-variable expression compiler: formula text -> postfix code.
 //
-// The postfix code is a byte string; operations 1, 2, 3 and 10 carry one argument byte,
-// the code ends with 0. Numbers are kept in a constant list that the code indexes; 0 and
-// 1 are coded as named constants, and equal numbers share one list entry.
+// The postfix code is a byte string: each operation is one byte, opVariable, opNumber,
+// opConstant and opFunction followed by one argument byte, and the code ends with opEnd.
+// Numbers are kept in a constant list that the code indexes; 0 and 1 are coded as named
+// constants, and equal numbers share one list entry.
 
 #include <cstddef>
 #include <cstdint>
@@ -24,7 +25,7 @@ enum ExprOp : std::uint8_t {
     opDiv = 7,    // next-to-top divided by top
     opPower = 8,  // next-to-top raised to top
     opNegate = 9,
-    opFunction = 10,  // argument: function code, see ExprFunctionName
+    opFunction = 10,  // argument: ExprFn
 };
 
 enum ExprConstant : std::uint8_t { kcPi = 0, kcE = 1, kcOne = 2, kcZero = 3 };
@@ -49,8 +50,32 @@ inline constexpr std::size_t kMaxConstants = 256;  // one argument byte indexes 
 inline constexpr int kMaxNesting = 256;            // parentheses, functions, signs, "^" chains
 inline constexpr int kMaxPending = 512;            // values pending at once during evaluation
 
-inline constexpr int kFunctionCount = 20;
-// Name of function code i as written in formulas ("sin" is 0 ... "heaviside" is 19).
+// The functions a formula can call, in the order of their codes.
+enum ExprFn : std::uint8_t {
+    fnSin,
+    fnCos,
+    fnTan,
+    fnCot,
+    fnArcSin,
+    fnArcCos,
+    fnArcTan,
+    fnArcCot,
+    fnLn,
+    fnLb,
+    fnLog,
+    fnExp,
+    fnSqrt,
+    fnSqr,
+    fnSign,
+    fnAbs,
+    fnFrac,
+    fnRound,
+    fnTrunc,
+    fnHeaviside,
+};
+inline constexpr int kFunctionCount = fnHeaviside + 1;
+
+// The name of each function as written in formulas, indexed by ExprFn.
 extern const char* const ExprFunctionName[kFunctionCount];
 
 // The parse result.

@@ -1,5 +1,6 @@
 #include "expr/x87codegen.h"
 
+#include <cassert>
 #include <cmath>
 
 #include "expr/exprmath.h"
@@ -39,7 +40,7 @@ public:
             case opConstant: stack_.push_back({Entry::kConst, 0, ExprNamedConstant(c[++i])}); break;
             case opPower: Power(); break;
             case opNegate: Negate(); break;
-            case opFunction: Function(c[++i]); break;
+            case opFunction: Function(static_cast<ExprFn>(c[++i])); break;
             default: Binary(c[i]); break;
             }
         }
@@ -60,7 +61,7 @@ private:
     // A library call for arguments outside the range of the fast instruction.
     struct SlowPath {
         A::Label start, back;
-        int code;
+        ExprFn fn;
         int below;      // registers under the argument
         int firstSlot;  // free slots from here on
     };
@@ -266,74 +267,77 @@ private:
         a_.Bytes({0xD9, 0xE0});  // fchs
     }
 
-    // Registers a function needs beyond its argument.
-    int Extra(int code) const
+    // Registers a function's code needs beyond its argument, at its fullest.
+    int Extra(ExprFn fn) const
     {
-        if (ExprIsApproximated(code))
+        if (ExprIsApproximated(fn))
             return library_ ? 0 : 2;
-        switch (code) {
-        case 8:
-        case 9:
-        case 10: return 3;
-        case 4:
-        case 5:
-        case 6:
-        case 7:
-        case 14:
-        case 16:
-        case 19: return 1;
+        switch (fn) {
+        case fnLn:
+        case fnLb:
+        case fnLog: return 3;
+        case fnArcSin:
+        case fnArcCos:
+        case fnArcTan:
+        case fnArcCot:
+        case fnSign:
+        case fnFrac:
+        case fnHeaviside: return 1;
         default: return 0;
         }
     }
 
-    void Function(int code)
+    void Function(ExprFn fn)
     {
         Entry& e = Top();
         if (e.kind == Entry::kConst) {
-            e.value = ExprFunction(code, e.value);
+            e.value = ExprFunction(fn, e.value);
             return;
         }
-        NeedRegs((e.kind != Entry::kReg) + Extra(code));
+        NeedRegs((e.kind != Entry::kReg) + Extra(fn));
         Load(e);
-        if (ExprIsApproximated(code)) {
+        switch (fn) {
+        case fnSin:
+        case fnCos:
+        case fnTan:
+        case fnCot:
+        case fnExp:
             if (library_) {
                 a_.StoreOutgoing(0);
                 --regs_;
                 stack_.pop_back();
-                CallWithArgumentsStored(reinterpret_cast<const void*>(ExprFunctionPointer(code)));
+                CallWithArgumentsStored(reinterpret_cast<const void*>(ExprFunctionPointer(fn)));
             } else {
-                Approximated(code);
+                Approximated(fn);
             }
-            return;
-        }
-        switch (code) {
-        case 4:                                  // arcsin: atan2(a, sqrt(1 - a*a))
+            break;
+        case fnArcSin:                           // atan2(a, sqrt(1 - a*a))
             a_.Bytes({0xD9, 0xC0, 0xD8, 0xC8});  // fld st0; fmul st0, st0
             a_.OpConst64(A::kSubR, 1.0);
             a_.Bytes({0xD9, 0xFA, 0xD9, 0xF3});  // fsqrt; fpatan
             break;
-        case 5:  // arccos: atan2(sqrt(1 - a*a), a)
+        case fnArcCos:  // atan2(sqrt(1 - a*a), a)
             a_.Bytes({0xD9, 0xC0, 0xD8, 0xC8});
             a_.OpConst64(A::kSubR, 1.0);
             a_.Bytes({0xD9, 0xFA, 0xD9, 0xC9, 0xD9, 0xF3});  // fsqrt; fxch; fpatan
             break;
-        case 6: a_.Bytes({0xD9, 0xE8, 0xD9, 0xF3}); break;              // fld1; fpatan
-        case 7: a_.Bytes({0xD9, 0xE8, 0xD9, 0xC9, 0xD9, 0xF3}); break;  // fld1; fxch; fpatan
-        case 8: Logarithm(0xED); break;                                 // fldln2
-        case 9: Logarithm(0xE8); break;                                 // fld1
-        case 10: Logarithm(0xEC); break;                                // fldlg2
-        case 12: a_.Bytes({0xD9, 0xFA}); break;                         // fsqrt
-        case 13: a_.Bytes({0xD8, 0xC8}); break;                         // fmul st0, st0
-        case 14: Sign(); break;
-        case 15: a_.Bytes({0xD9, 0xE1}); break;  // fabs
-        case 16:
+        case fnArcTan: a_.Bytes({0xD9, 0xE8, 0xD9, 0xF3}); break;              // fld1; fpatan
+        case fnArcCot: a_.Bytes({0xD9, 0xE8, 0xD9, 0xC9, 0xD9, 0xF3}); break;  // fld1; fxch; fpatan
+        case fnLn: Logarithm(0xED); break;                                     // fldln2
+        case fnLb: Logarithm(0xE8); break;                                     // fld1
+        case fnLog: Logarithm(0xEC); break;                                    // fldlg2
+        case fnSqrt: a_.Bytes({0xD9, 0xFA}); break;                            // fsqrt
+        case fnSqr: a_.Bytes({0xD8, 0xC8}); break;                             // fmul st0, st0
+        case fnSign: Sign(); break;
+        case fnAbs: a_.Bytes({0xD9, 0xE1}); break;  // fabs
+        case fnFrac:
             a_.Bytes({0xD9, 0xC0});  // fld st0
             a_.TruncTop();
             a_.Bytes({0xDE, 0xE9});  // fsubp: a - trunc(a)
             break;
-        case 17: a_.Bytes({0xD9, 0xFC}); break;  // frndint (to nearest, halves to even)
-        case 18: a_.TruncTop(); break;
-        case 19: Heaviside(); break;
+        case fnRound: a_.Bytes({0xD9, 0xFC}); break;  // frndint (to nearest, halves to even)
+        case fnTrunc: a_.TruncTop(); break;
+        case fnHeaviside: Heaviside(); break;
         }
     }
 
@@ -346,17 +350,18 @@ private:
         a_.JumpIf(A::kBelow, slow);
     }
 
-    void Approximated(int code)
+    void Approximated(ExprFn fn)
     {
+        assert(ExprIsApproximated(fn));  // Extra counted its registers so
         const A::Label slow = a_.NewLabel();
         const A::Label back = a_.NewLabel();
-        CheckRange(code <= 1 ? kTrigLimit : code == 11 ? kExpLimit : kTanLimit, slow);
-        switch (code) {
-        case 0: a_.Bytes({0xD9, 0xFE}); break;              // fsin
-        case 1: a_.Bytes({0xD9, 0xFF}); break;              // fcos
-        case 2: a_.Bytes({0xD9, 0xF2, 0xDD, 0xD8}); break;  // fptan; fstp st0
-        case 3: a_.Bytes({0xD9, 0xF2, 0xDE, 0xF1}); break;  // fptan; fdivrp: 1 / tan
-        case 11:
+        CheckRange(fn == fnSin || fn == fnCos ? kTrigLimit : fn == fnExp ? kExpLimit : kTanLimit, slow);
+        switch (fn) {
+        case fnSin: a_.Bytes({0xD9, 0xFE}); break;              // fsin
+        case fnCos: a_.Bytes({0xD9, 0xFF}); break;              // fcos
+        case fnTan: a_.Bytes({0xD9, 0xF2, 0xDD, 0xD8}); break;  // fptan; fstp st0
+        case fnCot: a_.Bytes({0xD9, 0xF2, 0xDE, 0xF1}); break;  // fptan; fdivrp: 1 / tan
+        case fnExp:
             // 2^t with t = a*log2(e) = n + f: f2xm1 takes f, fscale adds n.
             a_.Bytes({0xD9, 0xEA, 0xDE, 0xC9});  // fldl2e; fmulp
             a_.Bytes({0xD9, 0xC0, 0xD9, 0xFC});  // fld st0; frndint
@@ -365,9 +370,10 @@ private:
             a_.Bytes({0xDE, 0xC1, 0xD9, 0xFD});  // faddp; fscale
             a_.Bytes({0xDD, 0xD9});              // fstp st1
             break;
+        default: break;
         }
         a_.Bind(back);
-        slow_.push_back({slow, back, code, regs_ - 1, memSlots_});
+        slow_.push_back({slow, back, fn, regs_ - 1, memSlots_});
     }
 
     // As the C library does it: log2 through fyl2xp1 when |a-1| <= 0.29, else fyl2x,
@@ -437,7 +443,7 @@ private:
             a_.StoreOutgoing(0);
             for (int k = s.below - 1; k >= 0; --k)
                 a_.StoreSlot(s.firstSlot + k);
-            a_.Call(reinterpret_cast<const void*>(ExprFunctionPointer(s.code)));
+            a_.Call(reinterpret_cast<const void*>(ExprFunctionPointer(s.fn)));
             if (s.below > 0) {
                 a_.StoreSlot(s.firstSlot + s.below);
                 for (int k = 0; k <= s.below; ++k)

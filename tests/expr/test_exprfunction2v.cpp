@@ -197,8 +197,8 @@ TEST(ParseExpr, PostfixCodeSharesConstantsAndNamesZeroAndOne)
     ParseExpr("1+2,5*x-2.5+0+sqr(y)^2,5", XY(), e);
     ASSERT_FALSE(e.error);
     const std::vector<std::uint8_t> code = {
-        opConstant, kcOne, opNumber,   0, opVariable, 0,  opMul,    opAdd, opNumber, 0,     opSub, opConstant,
-        kcZero,     opAdd, opVariable, 1, opFunction, 13, opNumber, 0,     opPower,  opAdd, opEnd};
+        opConstant, kcOne, opNumber,   0, opVariable, 0,     opMul,    opAdd, opNumber, 0,     opSub, opConstant,
+        kcZero,     opAdd, opVariable, 1, opFunction, fnSqr, opNumber, 0,     opPower,  opAdd, opEnd};
     EXPECT_EQ(e.code, code);
     EXPECT_EQ(e.constants, std::vector<long double>{2.5L});
 }
