@@ -66,7 +66,26 @@ void X87Assembler::LoadConst(long double v) { RipOperand(0xDB, 5, Constant(&v, 1
 
 void X87Assembler::LoadConst64(double v) { RipOperand(0xDD, 0, Constant(&v, 8)); }
 
-void X87Assembler::OpConst64(M64Op op, double v) { RipOperand(0xDC, op, Constant(&v, 8)); }
+void X87Assembler::OpConst64(Arith op, double v) { RipOperand(0xDC, op, Constant(&v, 8)); }
+
+namespace {
+
+// The DC and DE register forms name the operands the other way round than D8 and the
+// memory forms: their fsub (reg field 5) computes st(i) - st0.
+std::uint8_t RegisterForm(X87Assembler::Arith op)
+{
+    return op == X87Assembler::kAdd || op == X87Assembler::kMul ? op : op ^ 1;
+}
+
+std::uint8_t ModRm(std::uint8_t reg, int i) { return static_cast<std::uint8_t>(0xC0 | reg << 3 | i); }
+
+}  // namespace
+
+void X87Assembler::OpSt0(Arith op, int i) { Bytes({0xD8, ModRm(op, i)}); }
+
+void X87Assembler::OpStI(Arith op, int i) { Bytes({0xDC, ModRm(RegisterForm(op), i)}); }
+
+void X87Assembler::OpPop(Arith op) { Bytes({0xDE, ModRm(RegisterForm(op), 1)}); }
 
 void X87Assembler::TruncTop()
 {

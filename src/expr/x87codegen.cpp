@@ -25,6 +25,18 @@ constexpr int kRegisters = 8;
 bool Fits64(long double v) { return static_cast<long double>(static_cast<double>(v)) == v; }
 bool IsPlusZero(long double v) { return v == 0 && !std::signbit(v); }
 
+// The arithmetic of a binary operation; `swapped` when the instruction has its
+// operands the other way round.
+A::Arith ArithOf(int op, bool swapped)
+{
+    switch (op) {
+    case opAdd: return A::kAdd;
+    case opSub: return swapped ? A::kSubR : A::kSub;
+    case opMul: return A::kMul;
+    default: return swapped ? A::kDivR : A::kDiv;
+    }
+}
+
 class Generator {
 public:
     explicit Generator(const X87Options& options) : library_(options.libraryFunctions) {}
@@ -93,9 +105,9 @@ private:
     void LoadValue(long double v)
     {
         if (IsPlusZero(v)) {
-            a_.Bytes({0xD9, 0xEE});  // fldz
+            a_.Fldz();
         } else if (v == 1) {
-            a_.Bytes({0xD9, 0xE8});  // fld1
+            a_.Fld1();
         } else if (Fits64(v)) {
             a_.LoadConst64(static_cast<double>(v));
         } else {
@@ -123,7 +135,7 @@ private:
     void Drop()
     {
         if (Top().kind == Entry::kReg) {
-            a_.Bytes({0xDD, 0xD8});  // fstp st0
+            a_.Fstp(0);
             --regs_;
         } else if (Top().kind == Entry::kMem) {
             --memSlots_;
@@ -161,31 +173,26 @@ private:
             stack_.pop_back();
             return;
         }
-        static constexpr A::M64Op kM64[] = {A::kAdd, A::kSub, A::kMul, A::kDiv};
-        static constexpr A::M64Op kM64Rev[] = {A::kAdd, A::kSubR, A::kMul, A::kDivR};
-        static constexpr std::uint8_t kPop[] = {0xC1, 0xE9, 0xC9, 0xF9};     // st1 = st1 op st0
-        static constexpr std::uint8_t kPopRev[] = {0xC1, 0xE1, 0xC9, 0xF1};  // st1 = st0 op st1
-        const int k = op - opAdd;
         if (r.kind == Entry::kConst && Fits64(r.value)) {
             NeedRegs(l.kind == Entry::kReg ? 0 : 1);
             Load(l);
-            a_.OpConst64(kM64[k], static_cast<double>(r.value));
+            a_.OpConst64(ArithOf(op, false), static_cast<double>(r.value));
             stack_.pop_back();
             return;
         }
         if (l.kind == Entry::kConst && Fits64(l.value)) {
             NeedRegs(r.kind == Entry::kReg ? 0 : 1);
             Load(r);
-            a_.OpConst64(kM64Rev[k], static_cast<double>(l.value));
+            a_.OpConst64(ArithOf(op, true), static_cast<double>(l.value));
             l = r;
             stack_.pop_back();
             return;
         }
         NeedRegs((l.kind != Entry::kReg) + (r.kind != Entry::kReg));
-        const bool reversed = r.kind == Entry::kReg && l.kind != Entry::kReg;
+        const bool reversed = r.kind == Entry::kReg && l.kind != Entry::kReg;  // l lands above r
         Load(l);
         Load(r);
-        a_.Bytes({0xDE, reversed ? kPopRev[k] : kPop[k]});
+        a_.OpPop(ArithOf(op, reversed));
         --regs_;
         stack_.pop_back();
     }
@@ -237,9 +244,9 @@ private:
             m >>= 1;
             if (bit) {
                 if (have) {
-                    a_.Bytes({0xDC, 0xC9});  // fmul st1, st0
+                    a_.OpStI(A::kMul, 1);
                 } else if (m != 0) {
-                    a_.Bytes({0xD9, 0xC0});  // fld st0
+                    a_.Fld(0);
                     have = true;
                 } else {
                     break;  // the result is the squared base itself
@@ -247,10 +254,10 @@ private:
             }
             if (m == 0)
                 break;
-            a_.Bytes({0xD8, 0xC8});  // fmul st0, st0
+            a_.OpSt0(A::kMul, 0);
         }
         if (have)
-            a_.Bytes({0xDD, 0xD8});  // fstp st0
+            a_.Fstp(0);
         if (n < 0)
             a_.OpConst64(A::kDivR, 1.0);
     }
@@ -264,7 +271,7 @@ private:
         }
         NeedRegs(e.kind == Entry::kReg ? 0 : 1);
         Load(e);
-        a_.Bytes({0xD9, 0xE0});  // fchs
+        a_.Fchs();
     }
 
     // Registers a function's code needs beyond its argument, at its fullest.
@@ -311,31 +318,38 @@ private:
                 Approximated(fn);
             }
             break;
-        case fnArcSin:                           // atan2(a, sqrt(1 - a*a))
-            a_.Bytes({0xD9, 0xC0, 0xD8, 0xC8});  // fld st0; fmul st0, st0
-            a_.OpConst64(A::kSubR, 1.0);
-            a_.Bytes({0xD9, 0xFA, 0xD9, 0xF3});  // fsqrt; fpatan
-            break;
+        case fnArcSin:  // atan2(a, sqrt(1 - a*a))
         case fnArcCos:  // atan2(sqrt(1 - a*a), a)
-            a_.Bytes({0xD9, 0xC0, 0xD8, 0xC8});
+            a_.Fld(0);
+            a_.OpSt0(A::kMul, 0);
             a_.OpConst64(A::kSubR, 1.0);
-            a_.Bytes({0xD9, 0xFA, 0xD9, 0xC9, 0xD9, 0xF3});  // fsqrt; fxch; fpatan
+            a_.Fsqrt();
+            if (fn == fnArcCos)
+                a_.Fxch();
+            a_.Fpatan();
             break;
-        case fnArcTan: a_.Bytes({0xD9, 0xE8, 0xD9, 0xF3}); break;              // fld1; fpatan
-        case fnArcCot: a_.Bytes({0xD9, 0xE8, 0xD9, 0xC9, 0xD9, 0xF3}); break;  // fld1; fxch; fpatan
-        case fnLn: Logarithm(0xED); break;                                     // fldln2
-        case fnLb: Logarithm(0xE8); break;                                     // fld1
-        case fnLog: Logarithm(0xEC); break;                                    // fldlg2
-        case fnSqrt: a_.Bytes({0xD9, 0xFA}); break;                            // fsqrt
-        case fnSqr: a_.Bytes({0xD8, 0xC8}); break;                             // fmul st0, st0
+        case fnArcTan:  // atan2(a, 1)
+            a_.Fld1();
+            a_.Fpatan();
+            break;
+        case fnArcCot:  // atan2(1, a)
+            a_.Fld1();
+            a_.Fxch();
+            a_.Fpatan();
+            break;
+        case fnLn: Logarithm(&A::Fldln2); break;
+        case fnLb: Logarithm(&A::Fld1); break;
+        case fnLog: Logarithm(&A::Fldlg2); break;
+        case fnSqrt: a_.Fsqrt(); break;
+        case fnSqr: a_.OpSt0(A::kMul, 0); break;
         case fnSign: Sign(); break;
-        case fnAbs: a_.Bytes({0xD9, 0xE1}); break;  // fabs
+        case fnAbs: a_.Fabs(); break;
         case fnFrac:
-            a_.Bytes({0xD9, 0xC0});  // fld st0
+            a_.Fld(0);
             a_.TruncTop();
-            a_.Bytes({0xDE, 0xE9});  // fsubp: a - trunc(a)
+            a_.OpPop(A::kSub);  // a - trunc(a)
             break;
-        case fnRound: a_.Bytes({0xD9, 0xFC}); break;  // frndint (to nearest, halves to even)
+        case fnRound: a_.Frndint(); break;  // to nearest, halves to even
         case fnTrunc: a_.TruncTop(); break;
         case fnHeaviside: Heaviside(); break;
         }
@@ -344,9 +358,11 @@ private:
     // Jumps to `slow` when |st0| > limit or st0 is NaN; leaves st0 as it was.
     void CheckRange(double limit, A::Label slow)
     {
-        a_.Bytes({0xD9, 0xC0, 0xD9, 0xE1});  // fld st0; fabs
+        a_.Fld(0);
+        a_.Fabs();
         a_.LoadConst64(limit);
-        a_.Bytes({0xDF, 0xE9, 0xDD, 0xD8});  // fucomip st1; fstp st0
+        a_.Fucomip();
+        a_.Fstp(0);
         a_.JumpIf(A::kBelow, slow);
     }
 
@@ -357,18 +373,29 @@ private:
         const A::Label back = a_.NewLabel();
         CheckRange(fn == fnSin || fn == fnCos ? kTrigLimit : fn == fnExp ? kExpLimit : kTanLimit, slow);
         switch (fn) {
-        case fnSin: a_.Bytes({0xD9, 0xFE}); break;              // fsin
-        case fnCos: a_.Bytes({0xD9, 0xFF}); break;              // fcos
-        case fnTan: a_.Bytes({0xD9, 0xF2, 0xDD, 0xD8}); break;  // fptan; fstp st0
-        case fnCot: a_.Bytes({0xD9, 0xF2, 0xDE, 0xF1}); break;  // fptan; fdivrp: 1 / tan
+        case fnSin: a_.Fsin(); break;
+        case fnCos: a_.Fcos(); break;
+        case fnTan:
+            a_.Fptan();
+            a_.Fstp(0);  // the 1 it pushes
+            break;
+        case fnCot:
+            a_.Fptan();
+            a_.OpPop(A::kDivR);  // 1 / tan
+            break;
         case fnExp:
             // 2^t with t = a*log2(e) = n + f: f2xm1 takes f, fscale adds n.
-            a_.Bytes({0xD9, 0xEA, 0xDE, 0xC9});  // fldl2e; fmulp
-            a_.Bytes({0xD9, 0xC0, 0xD9, 0xFC});  // fld st0; frndint
-            a_.Bytes({0xDC, 0xE9, 0xD9, 0xC9});  // fsub st1, st0; fxch
-            a_.Bytes({0xD9, 0xF0, 0xD9, 0xE8});  // f2xm1; fld1
-            a_.Bytes({0xDE, 0xC1, 0xD9, 0xFD});  // faddp; fscale
-            a_.Bytes({0xDD, 0xD9});              // fstp st1
+            a_.Fldl2e();
+            a_.OpPop(A::kMul);  // t
+            a_.Fld(0);
+            a_.Frndint();          // n, t
+            a_.OpStI(A::kSub, 1);  // n, f
+            a_.Fxch();
+            a_.F2xm1();
+            a_.Fld1();
+            a_.OpPop(A::kAdd);  // 2^f, n
+            a_.Fscale();
+            a_.Fstp(1);
             break;
         default: break;
         }
@@ -377,21 +404,29 @@ private:
     }
 
     // As the C library does it: log2 through fyl2xp1 when |a-1| <= 0.29, else fyl2x,
-    // times the constant that `fldConst` loads.
-    void Logarithm(std::uint8_t fldConst)
+    // times the constant that `loadFactor` pushes.
+    void Logarithm(void (A::*loadFactor)())
     {
         const A::Label far = a_.NewLabel();
         const A::Label done = a_.NewLabel();
-        a_.Bytes({0xD9, 0xC0});  // fld st0
-        a_.OpConst64(A::kSub, 1.0);
-        a_.Bytes({0xD9, 0xC0, 0xD9, 0xE1});  // fld st0; fabs
+        a_.Fld(0);
+        a_.OpConst64(A::kSub, 1.0);  // a - 1, a
+        a_.Fld(0);
+        a_.Fabs();
         a_.LoadConst64(kNearOne);
-        a_.Bytes({0xDF, 0xE9, 0xDD, 0xD8});  // fucomip st1; fstp st0
+        a_.Fucomip();
+        a_.Fstp(0);
         a_.JumpIf(A::kBelow, far);
-        a_.Bytes({0xDD, 0xD9, 0xD9, fldConst, 0xD9, 0xC9, 0xD9, 0xF9});  // fstp st1; fldc; fxch; fyl2xp1
+        a_.Fstp(1);  // a - 1
+        (a_.*loadFactor)();
+        a_.Fxch();
+        a_.Fyl2xp1();
         a_.Jump(done);
         a_.Bind(far);
-        a_.Bytes({0xDD, 0xD8, 0xD9, fldConst, 0xD9, 0xC9, 0xD9, 0xF1});  // fstp st0; fldc; fxch; fyl2x
+        a_.Fstp(0);  // a
+        (a_.*loadFactor)();
+        a_.Fxch();
+        a_.Fyl2x();
         a_.Bind(done);
     }
 
@@ -399,14 +434,18 @@ private:
     {
         const A::Label positive = a_.NewLabel();
         const A::Label done = a_.NewLabel();
-        a_.Bytes({0xD9, 0xEE, 0xDF, 0xE9});  // fldz; fucomip st1
-        a_.JumpIf(A::kParity, done);         // NaN stays
-        a_.JumpIf(A::kEqual, done);          // so does +-0
+        a_.Fldz();
+        a_.Fucomip();
+        a_.JumpIf(A::kParity, done);  // NaN stays
+        a_.JumpIf(A::kEqual, done);   // so does +-0
         a_.JumpIf(A::kBelow, positive);
-        a_.Bytes({0xDD, 0xD8, 0xD9, 0xE8, 0xD9, 0xE0});  // fstp st0; fld1; fchs
+        a_.Fstp(0);
+        a_.Fld1();
+        a_.Fchs();
         a_.Jump(done);
         a_.Bind(positive);
-        a_.Bytes({0xDD, 0xD8, 0xD9, 0xE8});  // fstp st0; fld1
+        a_.Fstp(0);
+        a_.Fld1();
         a_.Bind(done);
     }
 
@@ -415,14 +454,16 @@ private:
         const A::Label one = a_.NewLabel();
         const A::Label zero = a_.NewLabel();
         const A::Label done = a_.NewLabel();
-        a_.Bytes({0xD9, 0xEE, 0xDF, 0xE9, 0xDD, 0xD8});  // fldz; fucomip st1; fstp st0
+        a_.Fldz();
+        a_.Fucomip();
+        a_.Fstp(0);
         a_.JumpIf(A::kParity, zero);
         a_.JumpIf(A::kBelowEqual, one);  // 0 <= a
         a_.Bind(zero);
-        a_.Bytes({0xD9, 0xEE});
+        a_.Fldz();
         a_.Jump(done);
         a_.Bind(one);
-        a_.Bytes({0xD9, 0xE8});
+        a_.Fld1();
         a_.Bind(done);
     }
 
