@@ -1,7 +1,10 @@
+#include "app/fensterliste.h"
 #include "app/meldungen.h"
 #include "app/oglpanel_widget.h"
 #include "app/orbisto2013_form.h"
 #include "app/programm.h"
+#include "app/sprache.h"
+#include "platform/glpruefen.h"
 
 #include <QApplication>
 #include <QFont>
@@ -31,9 +34,17 @@ int main(int argc, char* argv[])
     OrbistoApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Orbisto"));
     app.setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    orbisto::DeutschEinrichten(app);
+
+    if (!orbisto::OpenGLVerfuegbar()) {
+        orbisto::Fehlermeldung(QStringLiteral("OpenGL steht auf diesem Rechner nicht zur Verfügung.\r"
+                                              "Orbisto braucht es für die Grafik und wird beendet."));
+        return 1;
+    }
 
     orbisto::Programm programm;  // the view state exists before any window
     orbisto::TOrbisto2013Form hauptfenster(programm);
+    const orbisto::TFensterliste fenster(programm, hauptfenster);
     hauptfenster.show();
     return app.exec();
 }

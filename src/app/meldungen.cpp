@@ -77,18 +77,6 @@ QString FehlerText(const std::exception_ptr& fehler)
     return QStringLiteral("Unbekannter Fehler");
 }
 
-bool FehlerAbfangen(const std::function<void()>& handler)
-{
-    QString text;
-    try {
-        handler();
-        return true;
-    } catch (...) {
-        text = FehlerText(std::current_exception());
-    }
-    // Shown outside the catch block: the box runs a modal loop.
-    FehlerAnzeigen(text);
-    return false;
-}
+void FehlerZeigen(const std::exception_ptr& fehler) { FehlerAnzeigen(FehlerText(fehler)); }
 
 }  // namespace orbisto

@@ -6,7 +6,7 @@
 #include <QString>
 
 #include <exception>
-#include <functional>
+#include <utility>
 
 class QWidget;
 
@@ -27,9 +27,26 @@ bool FehlerAnzeigen(const QString& text);
 // otherwise "Unbekannter Fehler".
 QString FehlerText(const std::exception_ptr& fehler);
 
+// Shows a caught error with FehlerAnzeigen. Call it after the catch block: the box runs a
+// modal loop, which must not run while the exception is still being handled.
+void FehlerZeigen(const std::exception_ptr& fehler);
+
 // Runs a handler wired to a control; an error it raises is shown with FehlerAnzeigen
 // instead of unwinding into Qt's event loop. Returns false if the handler failed.
-bool FehlerAbfangen(const std::function<void()>& handler);
+// A template, so that wrapping every event of the application allocates nothing.
+template <class Handler>
+bool FehlerAbfangen(Handler&& handler)
+{
+    std::exception_ptr fehler;
+    try {
+        std::forward<Handler>(handler)();
+        return true;
+    } catch (...) {
+        fehler = std::current_exception();
+    }
+    FehlerZeigen(fehler);
+    return false;
+}
 
 // The beep that precedes every box (QApplication::beep unless replaced). Returns the
 // previous one; tests put a recorder here.

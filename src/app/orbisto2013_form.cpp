@@ -63,9 +63,8 @@ void TOrbisto2013Form::FormCreate()
     connect(&SystemZRotationTimer, &QTimer::timeout, this, &TOrbisto2013Form::SystemZRotationTimerTimer);
 
     // The drawing surface: its context and glyph lists come with its first showing.
-    ui->OGLPanel->SetRenderPass([this](const GLRessourcen& gl, int breite, int hoehe) {
-        orbisto::Zeichnen(programm_, gl, breite, hoehe);
-    });
+    ui->OGLPanel->SetRenderPass(
+        [this](const GLRessourcen& gl, int breite, int hoehe) { orbisto::Zeichnen(programm_, gl, breite, hoehe); });
     connect(ui->OGLPanel, &TOGLPanel::MausGedrueckt, this, &TOrbisto2013Form::OGLPanelMouseDown);
     connect(ui->OGLPanel, &TOGLPanel::MausBewegt, this, &TOrbisto2013Form::OGLPanelMouseMove);
     connect(ui->OGLPanel, &TOGLPanel::MausLosgelassen, this, &TOrbisto2013Form::OGLPanelMouseUp);
@@ -83,7 +82,7 @@ void TOrbisto2013Form::FormCreate()
     ui->reSplitter->setStretchFactor(1, 1);
 
     GitterEinrichten();
-    ModusSetzen(0);
+    ModusSetzen(tModus::Original);
 
     statusPanel0_ = new QLabel(QStringLiteral(" (X/Y) = (0/0)"), this);
     statusPanel0_->setObjectName(QStringLiteral("StatusPanel0"));
@@ -164,13 +163,13 @@ void TOrbisto2013Form::SystemZRotationTimerTimer()
     Zeichnen();
 }
 
-void TOrbisto2013Form::ModusSetzen(int modus)
+void TOrbisto2013Form::ModusSetzen(tModus modus)
 {
     programm_.Modus = modus;
     const QColor knopf = palette().color(QPalette::Button);
     QTableWidget* liste = ui->ObjFSAGrid;
-    liste->item(0, 0)->setBackground(modus == 0 ? knopf : Gelb);
-    liste->item(0, 1)->setBackground(modus == 0 ? Gelb : knopf);
+    liste->item(0, 0)->setBackground(modus == tModus::Original ? knopf : Gelb);
+    liste->item(0, 1)->setBackground(modus == tModus::Original ? Gelb : knopf);
 }
 
 void TOrbisto2013Form::EditorZeigen(bool sichtbar)

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <cstdint>
 #include <memory>
 
 class QLabel;
@@ -16,6 +17,7 @@ class TOrbisto2013Form;
 namespace orbisto {
 
 class Programm;
+enum class tModus : std::int32_t;
 class TOGLPanel;
 
 class TOrbisto2013Form : public QMainWindow {
@@ -33,7 +35,7 @@ public:
     // Deferred redraw: requests within one 100 ms interval give a single pass, and
     // nothing is drawn before set-up has finished.
     void ZeichnenAnfordern();
-    void ModusSetzen(int modus);
+    void ModusSetzen(tModus modus);
     void EditorZeigen(bool sichtbar);
 
     QTimer OGLTimer;

@@ -9,12 +9,18 @@
 
 namespace orbisto {
 
+// The display mode: which list entries the view draws and whether the editor is open.
+enum class tModus : std::int32_t {
+    Original = 0,            // Original-Modus: the entries marked "Orig"
+    VorschauNeu = 1,         // Vorschau-Modus for a new object: entries marked "Vor" and the new object
+    VorschauBearbeiten = 2,  // Vorschau-Modus while a list entry is edited
+};
+
 class Programm {
 public:
     TKoSys KoSys;
 
-    // 0 Original-Modus, 1 Vorschau-Modus for a new object, 2 while a list entry is edited.
-    std::int32_t Modus = 0;
+    tModus Modus = tModus::Original;
     std::int32_t EditIndex = 0;  // 1-based list entry under edit (mode 2)
     bool EditVor = false;        // the Vor mark the edited entry had when editing began
     bool Gespeichert = false;    // the object list has no unsaved change

@@ -35,7 +35,9 @@ enum class SzenenNr : std::size_t {
     DominoSteine,
 };
 
-inline constexpr std::size_t SzenenAnzahl = 22;
+// DominoSteine is drawn last; a new scene goes into the enum at its place in the order.
+inline constexpr std::size_t SzenenAnzahl = static_cast<std::size_t>(SzenenNr::DominoSteine) + 1;
+static_assert(SzenenAnzahl == 22);
 
 class Szenenliste {
 public:

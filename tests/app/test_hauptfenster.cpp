@@ -152,7 +152,7 @@ private slots:
         QCOMPARE(liste->item(0, 1)->text(), QStringLiteral("Orig"));
         QCOMPARE(liste->item(0, 2)->text(), QStringLiteral("Objekt"));
         QCOMPARE(liste->item(0, 1)->background().color(), QColor(255, 255, 0));  // Original-Modus
-        form->ModusSetzen(1);
+        form->ModusSetzen(tModus::VorschauNeu);
         QCOMPARE(liste->item(0, 0)->background().color(), QColor(255, 255, 0));
         QVERIFY(liste->item(0, 1)->background().color() != QColor(255, 255, 0));
         QVERIFY(!form->findChild<QWidget*>("ObjEdSAGrid")->isVisibleTo(form.get()));

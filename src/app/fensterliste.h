@@ -1,0 +1,26 @@
+#pragma once
+// The windows beside the main window, made once at start-up in their fixed order and kept
+// until the program ends; only the main window is shown at first. Each scene menu item
+// shows its window; an item whose scene has no window yet is greyed out.
+
+#include "app/szenenform.h"
+#include "scenes/szenenliste.h"
+
+#include <array>
+
+namespace orbisto {
+
+class TOrbisto2013Form;
+
+class TFensterliste {
+public:
+    TFensterliste(Programm& programm, TOrbisto2013Form& hauptfenster);
+
+    // The window of a scene, null while the scene has none. The main window owns them.
+    TSzenenForm* Szene(SzenenNr nr) const { return szenen_[static_cast<std::size_t>(nr)]; }
+
+private:
+    std::array<TSzenenForm*, SzenenAnzahl> szenen_{};
+};
+
+}  // namespace orbisto
