@@ -1,21 +1,23 @@
 #include "expr/exprprogram.h"
 
+#include <cassert>
+
 #include "expr/exprmath.h"
 
 namespace orbisto {
 
 ExprProgram::ExprProgram(const Expression& e) : constants_(e.constants)
 {
+    assert(!e.error);
     // Named constants go behind the numbers of the list.
     const auto named = static_cast<std::int32_t>(constants_.size());
     for (int k = kcPi; k <= kcZero; ++k)
         constants_.push_back(ExprNamedConstant(k));
-    const auto& c = e.code;
-    for (std::size_t i = 0; i < c.size(); ++i) {
-        switch (c[i]) {
-        case opVariable: code_.push_back({c[++i] == 0 ? iX : iY, 0}); break;
-        case opNumber: code_.push_back({iConst, c[++i]}); break;
-        case opConstant: code_.push_back({iConst, named + c[++i]}); break;
+    for (const ExprInstr in : ExprInstructions(e.code)) {
+        switch (in.op) {
+        case opVariable: code_.push_back({in.arg == 0 ? iX : iY, 0}); break;
+        case opNumber: code_.push_back({iConst, in.arg}); break;
+        case opConstant: code_.push_back({iConst, named + in.arg}); break;
         case opAdd: code_.push_back({iAdd, 0}); break;
         case opSub: code_.push_back({iSub, 0}); break;
         case opMul: code_.push_back({iMul, 0}); break;
@@ -32,14 +34,16 @@ ExprProgram::ExprProgram(const Expression& e) : constants_(e.constants)
             break;
         }
         case opNegate: code_.push_back({iNeg, 0}); break;
-        case opFunction: code_.push_back({iFn, c[++i]}); break;
-        case opEnd: code_.push_back({iEnd, 0}); return;
+        case opFunction: code_.push_back({iFn, in.arg}); break;
+        case opEnd: break;  // not among the instructions
         }
     }
+    code_.push_back({iEnd, 0});
 }
 
 long double ExprProgram::Run(long double x, long double y) const
 {
+    assert(!code_.empty());  // a default-constructed program has nothing to run
     // The top of the stack lives in `top`; the values below it in `stack`.
     long double stack[kMaxPending];
     long double* sp = stack;

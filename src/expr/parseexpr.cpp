@@ -1,6 +1,7 @@
 #include "expr/parseexpr.h"
 
 #include <algorithm>
+#include <cassert>
 #include <climits>
 #include <clocale>
 #include <cstdlib>
@@ -91,6 +92,7 @@ private:
 
     void Emit(std::uint8_t op, int arg = -1)
     {
+        assert((arg >= 0) == ExprHasArgument(op));  // as ExprInstructions reads it
         const std::size_t bytes = arg < 0 ? 1 : 2;
         if (out_.code.size() + bytes + 1 > kMaxPostfix)
             throw Failure{eeTooLong, p_};

@@ -4,10 +4,12 @@
 // The postfix code is a byte string: each operation is one byte, opVariable, opNumber,
 // opConstant and opFunction followed by one argument byte, and the code ends with opEnd.
 // Numbers are kept in a constant list that the code indexes; 0 and 1 are coded as named
-// constants, and equal numbers share one list entry.
+// constants, and equal numbers share one list entry. ExprInstructions reads it back.
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +29,11 @@ enum ExprOp : std::uint8_t {
     opNegate = 9,
     opFunction = 10,  // argument: ExprFn
 };
+
+constexpr bool ExprHasArgument(std::uint8_t op)
+{
+    return op == opVariable || op == opNumber || op == opConstant || op == opFunction;
+}
 
 enum ExprConstant : std::uint8_t { kcPi = 0, kcE = 1, kcOne = 2, kcZero = 3 };
 
@@ -86,6 +93,50 @@ struct Expression {
     int errorCode = eeNone;
     bool error = false;
     int maxPending = 0;  // most values pending at once
+};
+
+// One operation of the postfix code with its argument byte (0 where it has none).
+struct ExprInstr {
+    ExprOp op;
+    std::uint8_t arg;
+};
+
+// The operations of a postfix code in order, its end mark left out:
+//     for (const ExprInstr in : ExprInstructions(e.code)) ...
+// Both evaluators decode the code this way once, when a formula is compiled.
+class ExprInstructions {
+public:
+    // `code` must be the code of a parse without error, so it ends with opEnd.
+    explicit ExprInstructions(const std::vector<std::uint8_t>& code) : code_(code.data())
+    {
+        assert(!code.empty() && code.back() == opEnd);
+    }
+    explicit ExprInstructions(std::vector<std::uint8_t>&&) = delete;  // would dangle
+
+    class Iterator {
+    public:
+        ExprInstr operator*() const
+        {
+            return {static_cast<ExprOp>(p_[0]), ExprHasArgument(p_[0]) ? p_[1] : std::uint8_t{0}};
+        }
+        Iterator& operator++()
+        {
+            p_ += ExprHasArgument(p_[0]) ? 2 : 1;
+            return *this;
+        }
+        bool operator==(std::default_sentinel_t) const { return p_[0] == opEnd; }
+
+    private:
+        friend class ExprInstructions;
+        explicit Iterator(const std::uint8_t* p) : p_(p) {}
+        const std::uint8_t* p_;
+    };
+
+    Iterator begin() const { return Iterator(code_); }
+    std::default_sentinel_t end() const { return {}; }
+
+private:
+    const std::uint8_t* code_;
 };
 
 // Parses `formula`; variable i of the postfix code is variables[i].

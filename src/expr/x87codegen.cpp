@@ -43,19 +43,24 @@ public:
 
     std::vector<std::uint8_t> Run(const Expression& e)
     {
+        assert(!e.error);
         a_.Prologue();
-        const auto& c = e.code;
-        for (std::size_t i = 0; c[i] != opEnd; ++i) {
-            switch (c[i]) {
-            case opVariable: stack_.push_back({Entry::kVar, c[++i], 0}); break;
-            case opNumber: stack_.push_back({Entry::kConst, 0, e.constants[c[++i]]}); break;
-            case opConstant: stack_.push_back({Entry::kConst, 0, ExprNamedConstant(c[++i])}); break;
+        for (const ExprInstr in : ExprInstructions(e.code)) {
+            switch (in.op) {
+            case opVariable: stack_.push_back({Entry::kVar, in.arg, 0}); break;
+            case opNumber: stack_.push_back({Entry::kConst, 0, e.constants[in.arg]}); break;
+            case opConstant: stack_.push_back({Entry::kConst, 0, ExprNamedConstant(in.arg)}); break;
+            case opAdd:
+            case opSub:
+            case opMul:
+            case opDiv: Binary(in.op); break;
             case opPower: Power(); break;
             case opNegate: Negate(); break;
-            case opFunction: Function(static_cast<ExprFn>(c[++i])); break;
-            default: Binary(c[i]); break;
+            case opFunction: Function(static_cast<ExprFn>(in.arg)); break;
+            case opEnd: break;  // not among the instructions
             }
         }
+        assert(stack_.size() == 1);
         Entry& result = stack_.back();
         NeedRegs(result.kind == Entry::kReg ? 0 : 1);
         Load(result);
@@ -80,7 +85,15 @@ private:
 
     Entry& Top(int depth = 0) { return stack_[stack_.size() - 1 - depth]; }
 
-    // Stores every register to its spill slot, the lowest register to the lowest slot.
+    // The spill rule. When an operation needs more than the eight registers, or a call
+    // needs them empty, every register goes to a spill slot, the deepest register to
+    // the lowest free slot. So the slots hold a stack below the register stack, in the
+    // same order: every entry in a slot lies below every entry in a register. Operands
+    // are the top one or two entries, so the slot an operand is loaded from (or a
+    // dropped entry leaves) is always among the highest occupied ones, and memSlots_ is
+    // both the number of occupied slots and the first free one. A slow path works at a
+    // point where the slots from memSlots_ up are free and keeps its values there
+    // around the call. The assembler sizes the frame for the most slots ever used.
     void SpillAll()
     {
         int k = regs_;
@@ -476,7 +489,8 @@ private:
         regs_ = 1;
     }
 
-    // Out of line: the registers under the argument go to free slots around the call.
+    // Out of line: the registers under the argument go to the slots that are free at the
+    // fast instruction's place, the result above them; then all are loaded back in order.
     void EmitSlowPaths()
     {
         for (const SlowPath& s : slow_) {
@@ -500,7 +514,7 @@ private:
     std::vector<Entry> stack_;
     std::vector<SlowPath> slow_;
     int regs_ = 0;      // entries on the x87 register stack
-    int memSlots_ = 0;  // spill slots holding entries
+    int memSlots_ = 0;  // spill slots holding entries, see SpillAll
 };
 
 }  // namespace
