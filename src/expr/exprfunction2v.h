@@ -73,7 +73,7 @@ private:
 
 using IExprFunction2V = std::shared_ptr<TExprFunction2V>;
 
-// Both callers pass "x" and "y".
+// A function of the formula in the variables var1 and var2, x and y unless named.
 IExprFunction2V NewFunction2V(std::string_view formula, std::string_view var1 = "x", std::string_view var2 = "y");
 
 }  // namespace orbisto

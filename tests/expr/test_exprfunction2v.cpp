@@ -46,7 +46,7 @@ struct ValueCase {
     long double x, y, expected;
 };
 
-// The grammar, the numbers, the operators and every function of the table.
+// The grammar, the numbers, the operators and all twenty functions.
 const ValueCase kValues[] = {
     {"x+y", 1, 2, 3},
     {"2x", 3.5L, 0, 7},

@@ -68,7 +68,7 @@ bool gleich(const Ausgang& a, const Ausgang& b)
 
 }  // namespace
 
-TEST(FormelWert, Regeln)
+TEST(FormelWert, ReadingRules)
 {
     const struct {
         const char* formel;
@@ -174,7 +174,7 @@ TEST(FormelWert, Regeln)
     }
 }
 
-TEST(FormelWert, KonvertierungsFehlerNenntDenTeil)
+TEST(FormelWert, ConversionErrorNamesThePart)
 {
     try {
         FormelWert("3*X", 1);
@@ -184,7 +184,7 @@ TEST(FormelWert, KonvertierungsFehlerNenntDenTeil)
     }
 }
 
-TEST(FormelWert, FehlerwertBitmuster)
+TEST(FormelWert, ErrorValueBitPattern)
 {
     unsigned char b[16] = {};
     std::memcpy(b, &Fehlerwert, 10);
@@ -197,7 +197,7 @@ TEST(FormelWert, FehlerwertBitmuster)
     EXPECT_EQ(static_cast<double>(Fehlerwert), -1.7E308);
 }
 
-TEST(FormelWert, MeldungenAnDenHaken)
+TEST(FormelWert, FailuresAreReportedToTheHook)
 {
     Mithoeren hoeren;
     const Ausgang a = hoeren.Werten("ln(x)+(x-3)^0,5+lg(x-0,5)", 0);
@@ -213,7 +213,7 @@ TEST(FormelWert, MeldungenAnDenHaken)
     EXPECT_EQ(b.meldungen, std::vector<std::string>{"Logarithmus von 0"});
 }
 
-TEST(FormelWert, GespeicherteFormelnWieFrischGelesen)
+TEST(FormelWert, StoredFormulasGiveWhatFreshOnesGive)
 {
     const std::vector<std::string> formeln = {
         "ln(x)+(x-3)^0,5", "x^2-2x", "ln(x)*X+1", "2^x", "fak(x)", "-x^2", "(-x)^x", "", "x",
@@ -240,7 +240,7 @@ TEST(FormelWert, GespeicherteFormelnWieFrischGelesen)
         EXPECT_TRUE(gleich(danach[i], erste[i])) << formeln[i % formeln.size()];
 }
 
-TEST(FormelWert, HakenDerSelbstRechnet)
+TEST(FormelWert, HookMayEvaluateFormulasItself)
 {
     // A hook that evaluates many other formulas must not pull the running one away.
     const auto vorher = FormelFehlerHakenSetzen([](const std::string&) {
@@ -257,7 +257,7 @@ TEST(FormelWert, HakenDerSelbstRechnet)
     FormelFehlerHakenSetzen(vorher);
 }
 
-TEST(FormelWert, Fakultaet)
+TEST(FormelWert, Factorial)
 {
     EXPECT_TRUE(std::isfinite(FormelWert("fak(1754)", 0)));
     EXPECT_EQ(FormelWert("fak(1755)", 0), inf);
@@ -272,7 +272,7 @@ TEST(FormelWert, Fakultaet)
     EXPECT_EQ(FormelWert("fak(20)", 0), f);
 }
 
-TEST(FormelWert, GrosseFormeln)
+TEST(FormelWert, LargeFormulas)
 {
     // Twenty nested parentheses.
     std::string formel = "x";
@@ -293,7 +293,7 @@ TEST(FormelWert, GrosseFormeln)
     EXPECT_EQ(FormelWert(formel, 3), erwartet);
 }
 
-TEST(FormelWert, ZuTiefVerschachteltWirdAbgelehnt)
+TEST(FormelWert, TooDeepNestingIsRefused)
 {
     std::string funktionen, kette = "x";
     for (int i = 0; i < 5000; ++i) {
