@@ -381,7 +381,7 @@ private:
 
     void Approximated(ExprFn fn)
     {
-        assert(ExprIsApproximated(fn));  // Extra counted its registers so
+        assert(ExprIsApproximated(fn));  // so Extra has reserved the registers used here
         const A::Label slow = a_.NewLabel();
         const A::Label back = a_.NewLabel();
         CheckRange(fn == fnSin || fn == fnCos ? kTrigLimit : fn == fnExp ? kExpLimit : kTanLimit, slow);
@@ -397,7 +397,8 @@ private:
             a_.OpPop(A::kDivR);  // 1 / tan
             break;
         case fnExp:
-            // 2^t with t = a*log2(e) = n + f: f2xm1 takes f, fscale adds n.
+            // 2^t with t = a*log2(e) = n + f: f2xm1 takes f, fscale adds n. The comments
+            // show the register stack from st0 down.
             a_.Fldl2e();
             a_.OpPop(A::kMul);  // t
             a_.Fld(0);
