@@ -1,12 +1,15 @@
 // The main window in a real GL widget (run under Xvfb): menus, status bar, the
 // deferred redraw, mouse rotation, the close query and errors raised while drawing.
 
+#include "app/fensterliste.h"
 #include "app/oglpanel_widget.h"
 #include "app/orbisto2013_form.h"
 #include "app/programm.h"
+#include "app/szenentabelle.h"
 #include "boxbeantworter.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 
 #include <QAction>
 #include <QApplication>
@@ -15,9 +18,11 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <functional>
@@ -33,6 +38,55 @@ public:
     void SzeneZeichnen(TKoSys&) override { throw std::runtime_error("'a' ist kein gültiger Gleitkommawert"); }
 };
 
+// A full-surface square of one colour in front of everything; throws after drawing it when
+// asked to, so a half-drawn pass would show that colour.
+class FlaechenSzene : public Szene {
+public:
+    float r = 1, g = 0, b = 0;
+    bool werfen = false;
+
+    void SzeneZeichnen(TKoSys&) override
+    {
+        glMatrixMode(GL_PROJECTION);
+        glPushMatrix();
+        glLoadIdentity();
+        glColor3f(r, g, b);
+        glBegin(GL_QUADS);
+        glVertex3f(-1, -1, -0.5f);
+        glVertex3f(1, -1, -0.5f);
+        glVertex3f(1, 1, -0.5f);
+        glVertex3f(-1, 1, -0.5f);
+        glEnd();
+        if (werfen)
+            throw std::runtime_error("'b' ist kein gültiger Gleitkommawert");
+        glPopMatrix();
+        glMatrixMode(GL_MODELVIEW);
+    }
+};
+
+// Draws with both resources of the context: a blue sphere round the origin and a text.
+class KugelTextSzene : public Szene {
+public:
+    void SzeneZeichnen(TKoSys& k) override
+    {
+        glColor3f(0, 0, 1);
+        gluSphere(k.GL->Quadrik, 2, 16, 16);
+        glColor3f(0, 0, 0);
+        glRasterPos3f(0, 0, 4);
+        glListBase(k.GL->FontBasis);
+        glCallLists(7, GL_UNSIGNED_BYTE, "WWWWWWW");
+    }
+};
+
+int pixelZaehlen(const QImage& bild, QColor farbe)
+{
+    int n = 0;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            n += bild.pixelColor(x, y) == farbe ? 1 : 0;
+    return n;
+}
+
 QMouseEvent mausEreignis(QEvent::Type typ, QPoint p, Qt::MouseButton knopf, Qt::MouseButtons knoepfe,
                          Qt::KeyboardModifiers tasten = Qt::NoModifier)
 {
@@ -47,10 +101,14 @@ class TestHauptfenster : public QObject {
     std::unique_ptr<Programm> programm;
     std::unique_ptr<TOrbisto2013Form> form;
 
-    void warteAufRuhe()
+    // Shows the main window and waits until its first pass and the set-up's deferred
+    // request are done, so that every count a test takes starts from rest.
+    bool zeigen()
     {
-        // Let the first expose and the set-up request settle.
-        QTest::qWait(300);
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            return false;
+        return QTest::qWaitFor([this] { return form->OGLPanel()->Durchgaenge() >= 1 && !form->OGLTimer.isActive(); });
     }
 
 private slots:
@@ -157,51 +215,41 @@ private slots:
         QVERIFY(liste->item(0, 1)->background().color() != QColor(255, 255, 0));
         QVERIFY(!form->findChild<QWidget*>("ObjEdSAGrid")->isVisibleTo(form.get()));
 
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        warteAufRuhe();
+        QVERIFY(zeigen());
         const QWidget* gl = form->OGLPanel();
         QCOMPARE(panel0->text(), QStringLiteral("   Grafik: (%1/%2)").arg(gl->width()).arg(gl->height()));
         form->resize(700, 600);
-        QTest::qWait(50);
-        QCOMPARE(panel0->text(), QStringLiteral("   Grafik: (%1/%2)").arg(gl->width()).arg(gl->height()));
+        QTRY_COMPARE(panel0->text(), QStringLiteral("   Grafik: (%1/%2)").arg(gl->width()).arg(gl->height()));
     }
 
     void editorShowsAndHidesAboveTheViewControls()
     {
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(zeigen());
         auto* box = form->findChild<QWidget*>("ObjEdScrollBox");
         auto* grid = form->findChild<QWidget*>("ObjEdSAGrid");
         QCOMPARE(box->height(), 2);
         QVERIFY(!grid->isVisible());
 
         form->EditorZeigen(true);
-        QTest::qWait(20);
         const int client = form->centralWidget()->height();
         QVERIFY(client > 400);
-        QCOMPARE(box->height(), client - 340);
+        QTRY_COMPARE(box->height(), client - 340);
         QVERIFY(grid->isVisible());
         QVERIFY(form->findChild<QWidget*>("ObjEdToolBar")->isVisible());
 
         form->resize(form->width(), 380);
-        QTest::qWait(20);
+        QTRY_VERIFY(form->centralWidget()->height() <= 400);
         form->EditorZeigen(true);
-        QTest::qWait(20);
-        QCOMPARE(box->height(), 100);
+        QTRY_COMPARE(box->height(), 100);
 
         form->EditorZeigen(false);
-        QTest::qWait(20);
-        QCOMPARE(box->height(), 2);
+        QTRY_COMPARE(box->height(), 2);
         QVERIFY(!grid->isVisible());
     }
 
     void surfaceIsClearedToWhite()
     {
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        warteAufRuhe();
-        QVERIFY(form->OGLPanel()->Durchgaenge() >= 1);
+        QVERIFY(zeigen());
         const QImage bild = form->OGLPanel()->grabFramebuffer();
         QCOMPARE(bild.pixelColor(bild.width() / 2, bild.height() / 2), QColor(Qt::white));
         programm->KoSys.Hintergrundfarbe = 0;
@@ -211,37 +259,33 @@ private slots:
 
     void deferredRedrawsAreCoalescedAndWaitForSetUp()
     {
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        warteAufRuhe();
-        TOGLPanel* gl = form->OGLPanel();
+        QVERIFY(zeigen());
+        QSignalSpy passes(form->OGLPanel(), &TOGLPanel::Gezeichnet);
 
-        long vorher = gl->Durchgaenge();
         for (int i = 0; i < 5; ++i) {
             form->ZeichnenAnfordern();
             QCoreApplication::processEvents();
         }
-        QCOMPARE(gl->Durchgaenge(), vorher);  // nothing before the interval has passed
-        QTest::qWait(250);
-        QCOMPARE(gl->Durchgaenge(), vorher + 1);
+        QCOMPARE(passes.count(), 0);  // nothing before the interval has passed
+        QVERIFY(passes.wait(1000));
+        QVERIFY(!passes.wait(300));  // and nothing more after the one pass
+        QCOMPARE(passes.count(), 1);
 
         // Before set-up has finished a request waits, then runs once.
+        passes.clear();
         programm->GrafikBereit = false;
-        vorher = gl->Durchgaenge();
         form->ZeichnenAnfordern();
-        QTest::qWait(350);
-        QCOMPARE(gl->Durchgaenge(), vorher);
+        QVERIFY(!passes.wait(350));
         QVERIFY(form->OGLTimer.isActive());
         programm->GrafikBereit = true;
-        QTest::qWait(250);
-        QCOMPARE(gl->Durchgaenge(), vorher + 1);
+        QVERIFY(passes.wait(1000));
+        QCOMPARE(passes.count(), 1);
         QVERIFY(!form->OGLTimer.isActive());
     }
 
     void mouseDragTurnsTheView()
     {
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(zeigen());
         TOGLPanel* gl = form->OGLPanel();
         auto ziehen = [&](QPoint von, QPoint nach, Qt::MouseButton knopf, Qt::KeyboardModifiers tasten) {
             auto druck = mausEreignis(QEvent::MouseButtonPress, von, knopf, knopf, tasten);
@@ -267,8 +311,7 @@ private slots:
 
     void closeAsksOnlyForAnUnsavedList()
     {
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(zeigen());
 
         programm->Gespeichert = false;
         {
@@ -286,15 +329,12 @@ private slots:
         programm->Gespeichert = true;
         BoxBeantworter keine(QStringLiteral("Nein"));
         QVERIFY(form->close());
-        QTest::qWait(50);
         QVERIFY2(keine.boxen.isEmpty(), "no question for a saved list");
     }
 
     void anErrorWhileDrawingShowsOneBoxAndTheProgramGoesOn()
     {
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        warteAufRuhe();
+        QVERIFY(zeigen());
         TOGLPanel* gl = form->OGLPanel();
         programm->Szenen.Setzen(SzenenNr::Wurf, std::make_unique<FehlerSzene>());
 
@@ -303,14 +343,84 @@ private slots:
         QTimer::singleShot(400, [this] { form->SystemZRotationTimer.stop(); });
         const long vorher = gl->Durchgaenge();
         form->SystemZRotationTimer.start();
-        QTest::qWait(900);
+        QTRY_VERIFY(!form->SystemZRotationTimer.isActive() && antwort.boxen.size() == 1 &&
+                    !QApplication::activeModalWidget());
         QCOMPARE(antwort.texte(), QStringList{"'a' ist kein gültiger Gleitkommawert"});
         QCOMPARE(gl->Durchgaenge(), vorher);  // failed passes do not count
 
         programm->Szenen.Setzen(SzenenNr::Wurf, nullptr);
-        QTest::qWait(200);
         form->Zeichnen();
         QCOMPARE(gl->Durchgaenge(), vorher + 1);
+        QCOMPARE(antwort.boxen.size(), 1);
+    }
+
+    void aFailedPassLeavesThePreviousPictureOnScreen()
+    {
+        auto szene = std::make_unique<FlaechenSzene>();
+        FlaechenSzene& flaeche = *szene;
+        programm->Szenen.Setzen(SzenenNr::Wurf, std::move(szene));
+        QVERIFY(zeigen());
+        const QImage rot = form->OGLPanel()->grabFramebuffer();
+        QCOMPARE(rot.pixelColor(rot.width() / 2, rot.height() / 2), QColor(Qt::red));
+
+        // Green is drawn, then the pass fails: the screen must stay red.
+        flaeche = {};
+        flaeche.r = 0;
+        flaeche.g = 1;
+        flaeche.werfen = true;
+        BoxBeantworter antwort(QStringLiteral("OK"));
+        form->Zeichnen();
+        const QImage danach = form->OGLPanel()->grabFramebuffer();
+        QCOMPARE(pixelZaehlen(danach, Qt::green), 0);
+        QCOMPARE(pixelZaehlen(danach, Qt::red), danach.width() * danach.height());
+        QTRY_COMPARE(antwort.boxen.size(), 1);
+
+        flaeche.werfen = false;
+        form->Zeichnen();
+        const QImage gruen = form->OGLPanel()->grabFramebuffer();
+        QCOMPARE(pixelZaehlen(gruen, Qt::green), gruen.width() * gruen.height());
+    }
+
+    void aNewContextGetsItsOwnListsAndQuadric()
+    {
+        programm->Szenen.Setzen(SzenenNr::VektorKugel, std::make_unique<KugelTextSzene>());
+        QVERIFY(zeigen());
+        TOGLPanel* gl = form->OGLPanel();
+        QCOMPARE(gl->Kontexte(), 1);
+        auto pruefen = [gl] {
+            const QImage bild = gl->grabFramebuffer();
+            QCOMPARE(bild.pixelColor(bild.width() / 2, bild.height() / 2), QColor(Qt::blue));
+            QVERIFY2(pixelZaehlen(bild, Qt::black) > 40, "the text is drawn");
+        };
+        pruefen();
+
+        // Moving the widget into another window, as docking does, replaces its context.
+        QWidget* altesElternteil = gl->parentWidget();
+        QWidget anderes;
+        auto* layout = new QVBoxLayout(&anderes);
+        layout->addWidget(gl);
+        anderes.resize(400, 300);
+        anderes.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&anderes));
+        QTRY_COMPARE(gl->Kontexte(), 2);
+        QVERIFY(gl->Ressourcen().Vollstaendig());
+        pruefen();
+
+        altesElternteil->layout()->addWidget(gl);
+        QTRY_COMPARE(gl->Kontexte(), 3);
+        pruefen();
+    }
+
+    void sceneMenuItemsComeFromTheSceneTable()
+    {
+        const TFensterliste fenster(*programm, *form);
+        for (const SzenenEintrag& e : SzenenTabelle) {
+            auto* menue = form->findChild<QAction*>(QString::fromUtf8(e.menue.data(), e.menue.size()));
+            QVERIFY2(menue, e.menue.data());
+            // No scene has a window yet: its item is greyed out rather than doing nothing.
+            QCOMPARE(menue->isEnabled(), e.anlegen != nullptr);
+            QCOMPARE(fenster.Szene(e.nr) != nullptr, e.anlegen != nullptr);
+        }
     }
 };
 

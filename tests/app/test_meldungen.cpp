@@ -1,8 +1,10 @@
 #include "app/meldungen.h"
+#include "app/sprache.h"
 #include "boxbeantworter.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeySequence>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTest>
@@ -37,6 +39,7 @@ private slots:
     void fehlerAnzeigenNurEineBox();
     void fehlerAbfangen_data();
     void fehlerAbfangen();
+    void qtSprichtDeutsch();
 };
 
 void TestMeldungen::fehlermeldung()
@@ -138,6 +141,15 @@ void TestMeldungen::fehlerAbfangen()
     for (const GeseheneBox& box : beantworter.boxen)
         gezeigt.append(box.text);
     QCOMPARE(gezeigt, texte);
+}
+
+void TestMeldungen::qtSprichtDeutsch()
+{
+    QVERIFY2(orbisto::DeutschEinrichten(*qApp), "Qt's German translation is installed");
+    QCOMPARE(QKeySequence(Qt::CTRL | Qt::Key_C).toString(QKeySequence::NativeText), QStringLiteral("Strg+C"));
+    BoxBeantworter beantworter;
+    QMessageBox::question(nullptr, QString(), QStringLiteral("?"), QMessageBox::Cancel | QMessageBox::Ok);
+    QCOMPARE(beantworter.boxen.front().knoepfe, (QStringList{"Abbrechen", "OK"}));
 }
 
 QTEST_MAIN(TestMeldungen)
