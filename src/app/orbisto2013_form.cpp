@@ -19,7 +19,7 @@ namespace orbisto {
 
 namespace {
 
-const QColor Gelb(0xFF, 0xFF, 0x00);  // $00FFFF: red and green full
+const QColor Gelb(0xFF, 0xFF, 0x00);  // 0x00FFFF with red in the low byte: red and green full
 
 QTableWidgetItem* festeZelle(const QString& text, const QColor& hintergrund)
 {

@@ -40,15 +40,15 @@ private slots:
     void init();
     void cleanup();
 
-    void klickBeimLoslassen();
-    void wiederholung_data();
-    void wiederholung();
-    void echterTimerWiederholt();
-    void fehlerBeendetWiederholung();
-    void modaleBoxBeendetWiederholung();
-    void nameFuerBildschirmleser_data();
-    void nameFuerBildschirmleser();
-    void bildschirmleserDrueckt();
+    void clickOnRelease();
+    void repetition_data();
+    void repetition();
+    void realTimerRepeats();
+    void errorEndsRepetition();
+    void modalBoxEndsRepetition();
+    void nameForScreenReaders_data();
+    void nameForScreenReaders();
+    void screenReaderPresses();
 
 private:
     QWidget* fenster_ = nullptr;
@@ -81,7 +81,7 @@ void TestAutoRepeatButton::cleanup()
     fenster_ = nullptr;
 }
 
-void TestAutoRepeatButton::klickBeimLoslassen()
+void TestAutoRepeatButton::clickOnRelease()
 {
     QTest::mousePress(knopf_, Qt::LeftButton);
     QCOMPARE(klicks_, 0);
@@ -90,18 +90,18 @@ void TestAutoRepeatButton::klickBeimLoslassen()
     QVERIFY(!timer_->isActive());
 }
 
-void TestAutoRepeatButton::wiederholung_data()
+void TestAutoRepeatButton::repetition_data()
 {
     QTest::addColumn<bool>("einstellen");  // false: the button's defaults
     QTest::addColumn<int>("pause");
     QTest::addColumn<int>("intervall");
 
-    QTest::newRow("Vorgabe 500/100") << false << 500 << 100;
-    QTest::newRow("Drehung 300/100") << true << 300 << 100;
-    QTest::newRow("Verschiebung 500/50") << true << 500 << 50;
+    QTest::newRow("default 500/100") << false << 500 << 100;
+    QTest::newRow("rotation 300/100") << true << 300 << 100;
+    QTest::newRow("shift 500/50") << true << 500 << 50;
 }
 
-void TestAutoRepeatButton::wiederholung()
+void TestAutoRepeatButton::repetition()
 {
     QFETCH(bool, einstellen);
     QFETCH(int, pause);
@@ -135,7 +135,7 @@ void TestAutoRepeatButton::wiederholung()
     QCOMPARE(klicks_, 5);
 }
 
-void TestAutoRepeatButton::echterTimerWiederholt()
+void TestAutoRepeatButton::realTimerRepeats()
 {
     knopf_->setInitialPause(20);
     knopf_->setRepeatInterval(10);
@@ -148,7 +148,7 @@ void TestAutoRepeatButton::echterTimerWiederholt()
     QCOMPARE(klicks_, nachLoslassen);
 }
 
-void TestAutoRepeatButton::fehlerBeendetWiederholung()
+void TestAutoRepeatButton::errorEndsRepetition()
 {
     // The second run fails like a matrix field holding "abc".
     knopf_->setOnClick([this] {
@@ -173,7 +173,7 @@ void TestAutoRepeatButton::fehlerBeendetWiederholung()
     QCOMPARE(klicks_, 3);
 }
 
-void TestAutoRepeatButton::modaleBoxBeendetWiederholung()
+void TestAutoRepeatButton::modalBoxEndsRepetition()
 {
     // A handler that reports a refusal (list full) while the button is held: the box
     // takes the mouse, so the button must come up and stop, not fire behind the box.
@@ -191,28 +191,28 @@ void TestAutoRepeatButton::modaleBoxBeendetWiederholung()
     QCOMPARE(klicks_, 1);
 }
 
-void TestAutoRepeatButton::nameFuerBildschirmleser_data()
+void TestAutoRepeatButton::nameForScreenReaders_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("gesetzterName");  // accessibleName from the .ui file
     QTest::addColumn<QString>("nameVorher");
     QTest::addColumn<QString>("nameNachher");  // after the hint changed
 
-    QTest::newRow("nur Bild: der Hinweis") << ""
-                                           << ""
-                                           << "Nach links drehen"
-                                           << "Nach rechts drehen";
-    QTest::newRow("mit Text: der Text") << "+"
-                                        << ""
-                                        << "+"
-                                        << "+";
-    QTest::newRow("gesetzter Name bleibt") << ""
-                                           << "Drehung"
-                                           << "Drehung"
-                                           << "Drehung";
+    QTest::newRow("picture only: the hint") << ""
+                                            << ""
+                                            << "Nach links drehen"
+                                            << "Nach rechts drehen";
+    QTest::newRow("with text: the text") << "+"
+                                         << ""
+                                         << "+"
+                                         << "+";
+    QTest::newRow("a set name stays") << ""
+                                      << "Drehung"
+                                      << "Drehung"
+                                      << "Drehung";
 }
 
-void TestAutoRepeatButton::nameFuerBildschirmleser()
+void TestAutoRepeatButton::nameForScreenReaders()
 {
     QFETCH(QString, text);
     QFETCH(QString, gesetzterName);
@@ -237,7 +237,7 @@ void TestAutoRepeatButton::nameFuerBildschirmleser()
     QCOMPARE(zugang->text(QAccessible::Name), nameNachher);
 }
 
-void TestAutoRepeatButton::bildschirmleserDrueckt()
+void TestAutoRepeatButton::screenReaderPresses()
 {
     // Pressing through the accessible interface runs the handler once, like a click.
     QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(knopf_);

@@ -33,16 +33,16 @@ private slots:
     }
     void init() { piepse = 0; }
 
-    void fehlermeldung();
-    void bestaetigung_data();
-    void bestaetigung();
-    void fehlerAnzeigenNurEineBox();
-    void fehlerAbfangen_data();
-    void fehlerAbfangen();
-    void qtSprichtDeutsch();
+    void errorMessage();
+    void confirmation_data();
+    void confirmation();
+    void onlyOneErrorBoxAtATime();
+    void catchingHandlerErrors_data();
+    void catchingHandlerErrors();
+    void qtSpeaksGerman();
 };
 
-void TestMeldungen::fehlermeldung()
+void TestMeldungen::errorMessage()
 {
     BoxBeantworter beantworter(QStringLiteral("OK"));
     orbisto::Fehlermeldung(QStringLiteral("Zeile <b>1</b>\rZeile 2"));
@@ -58,17 +58,17 @@ void TestMeldungen::fehlermeldung()
     QCOMPARE(box.knoepfe, QStringList{"OK"});
 }
 
-void TestMeldungen::bestaetigung_data()
+void TestMeldungen::confirmation_data()
 {
     QTest::addColumn<QString>("antwort");  // empty: Escape
     QTest::addColumn<bool>("ergebnis");
 
-    QTest::newRow("Ja") << "Ja" << true;
-    QTest::newRow("Nein") << "Nein" << false;
-    QTest::newRow("Escape") << "" << false;
+    QTest::newRow("yes") << "Ja" << true;
+    QTest::newRow("no") << "Nein" << false;
+    QTest::newRow("escape") << "" << false;
 }
 
-void TestMeldungen::bestaetigung()
+void TestMeldungen::confirmation()
 {
     QFETCH(QString, antwort);
     QFETCH(bool, ergebnis);
@@ -87,7 +87,7 @@ void TestMeldungen::bestaetigung()
     QCOMPARE(box.knoepfe, (QStringList{"Ja", "Nein"}));
 }
 
-void TestMeldungen::fehlerAnzeigenNurEineBox()
+void TestMeldungen::onlyOneErrorBoxAtATime()
 {
     // A redraw timer that keeps failing while the box is open must not stack boxes.
     int weitere = 0;
@@ -116,20 +116,20 @@ void TestMeldungen::fehlerAnzeigenNurEineBox()
     QCOMPARE(beantworter.boxen.size(), 2);
 }
 
-void TestMeldungen::fehlerAbfangen_data()
+void TestMeldungen::catchingHandlerErrors_data()
 {
     QTest::addColumn<std::function<void()>>("handler");
     QTest::addColumn<bool>("ok");
     QTest::addColumn<QStringList>("texte");
 
-    QTest::newRow("ohne Fehler") << std::function<void()>([] {}) << true << QStringList{};
+    QTest::newRow("no error") << std::function<void()>([] {}) << true << QStringList{};
     QTest::newRow("std::exception") << std::function<void()>([] { throw std::runtime_error("Syntaxfehler bei \"(\""); })
                                     << false << QStringList{"Syntaxfehler bei \"(\""};
-    QTest::newRow("anderer Fehler") << std::function<void()>([] { throw 42; }) << false
-                                    << QStringList{"Unbekannter Fehler"};
+    QTest::newRow("other error") << std::function<void()>([] { throw 42; }) << false
+                                 << QStringList{"Unbekannter Fehler"};
 }
 
-void TestMeldungen::fehlerAbfangen()
+void TestMeldungen::catchingHandlerErrors()
 {
     QFETCH(std::function<void()>, handler);
     QFETCH(bool, ok);
@@ -143,7 +143,7 @@ void TestMeldungen::fehlerAbfangen()
     QCOMPARE(gezeigt, texte);
 }
 
-void TestMeldungen::qtSprichtDeutsch()
+void TestMeldungen::qtSpeaksGerman()
 {
     QVERIFY2(orbisto::DeutschEinrichten(*qApp), "Qt's German translation is installed");
     QCOMPARE(QKeySequence(Qt::CTRL | Qt::Key_C).toString(QKeySequence::NativeText), QStringLiteral("Strg+C"));

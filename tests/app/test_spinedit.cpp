@@ -28,41 +28,41 @@ class TestSpinEdit : public QObject {
     Q_OBJECT
 
 private slots:
-    void wertAusText_data();
-    void wertAusText();
-    void programmWertBegrenzt_data();
-    void programmWertBegrenzt();
-    void aenderungBeiJederTextaenderung();
-    void aenderungImHandlerVerschachtelt();
-    void verlassenBegrenzt_data();
-    void verlassenBegrenzt();
-    void schritteMitIncrement();
-    void nurPfeileOhneEditor();
-    void bildschirmleserBereich_data();
-    void bildschirmleserBereich();
-    void bildschirmleserSetztUndSchaltet();
+    void valueFromText_data();
+    void valueFromText();
+    void programValueClamped_data();
+    void programValueClamped();
+    void changeOnEveryTextChange();
+    void changeNestedInHandler();
+    void leavingClamps_data();
+    void leavingClamps();
+    void stepsByIncrement();
+    void onlyArrowsWithoutEditor();
+    void screenReaderRange_data();
+    void screenReaderRange();
+    void screenReaderSetsAndSteps();
 };
 
-void TestSpinEdit::wertAusText_data()
+void TestSpinEdit::valueFromText_data()
 {
     QTest::addColumn<int>("min");
     QTest::addColumn<int>("max");
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("wert");
 
-    QTest::newRow("ganze Zahl") << -9 << 9 << "5" << 5;
-    QTest::newRow("negativ") << -9 << 9 << "-7" << -7;
-    QTest::newRow("Vorzeichen plus") << -9 << 9 << "+3" << 3;
-    QTest::newRow("Buchstaben -> Min") << -9 << 9 << "abc" << -9;
-    QTest::newRow("leer -> Min") << 1 << 9 << "" << 1;
-    QTest::newRow("Dezimalkomma -> Min") << 0 << 10 << "3,5" << 0;
-    QTest::newRow("Ziffern und Buchstaben -> Min") << 0 << 10 << "4x" << 0;
-    QTest::newRow("zu gross fuer int -> Min") << 4 << 96 << "99999999999" << 4;
-    QTest::newRow("getippt ausserhalb zaehlt wie getippt") << 0 << 10 << "15" << 15;
-    QTest::newRow("ohne Bereich, Buchstabe -> 0") << 0 << 0 << "a" << 0;
+    QTest::newRow("whole number") << -9 << 9 << "5" << 5;
+    QTest::newRow("negative") << -9 << 9 << "-7" << -7;
+    QTest::newRow("plus sign") << -9 << 9 << "+3" << 3;
+    QTest::newRow("letters -> min") << -9 << 9 << "abc" << -9;
+    QTest::newRow("empty -> min") << 1 << 9 << "" << 1;
+    QTest::newRow("decimal comma -> min") << 0 << 10 << "3,5" << 0;
+    QTest::newRow("digits and letters -> min") << 0 << 10 << "4x" << 0;
+    QTest::newRow("too big for int -> min") << 4 << 96 << "99999999999" << 4;
+    QTest::newRow("typed outside counts as typed") << 0 << 10 << "15" << 15;
+    QTest::newRow("no range, letter -> 0") << 0 << 0 << "a" << 0;
 }
 
-void TestSpinEdit::wertAusText()
+void TestSpinEdit::valueFromText()
 {
     QFETCH(int, min);
     QFETCH(int, max);
@@ -77,21 +77,21 @@ void TestSpinEdit::wertAusText()
     QCOMPARE(feld.Value(), wert);
 }
 
-void TestSpinEdit::programmWertBegrenzt_data()
+void TestSpinEdit::programValueClamped_data()
 {
     QTest::addColumn<int>("min");
     QTest::addColumn<int>("max");
     QTest::addColumn<int>("gesetzt");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("im Bereich") << -9 << 9 << 4 << "4";
-    QTest::newRow("ueber Max") << 0 << 10 << 12 << "10";
-    QTest::newRow("unter Min") << -10 << 10 << -20 << "-10";
-    QTest::newRow("Min = Max = 0: keine Grenzen") << 0 << 0 << 1000 << "1000";
-    QTest::newRow("Min = Max = 5: keine Grenzen") << 5 << 5 << -3 << "-3";
+    QTest::newRow("in range") << -9 << 9 << 4 << "4";
+    QTest::newRow("above max") << 0 << 10 << 12 << "10";
+    QTest::newRow("below min") << -10 << 10 << -20 << "-10";
+    QTest::newRow("min = max = 0: no bounds") << 0 << 0 << 1000 << "1000";
+    QTest::newRow("min = max = 5: no bounds") << 5 << 5 << -3 << "-3";
 }
 
-void TestSpinEdit::programmWertBegrenzt()
+void TestSpinEdit::programValueClamped()
 {
     QFETCH(int, min);
     QFETCH(int, max);
@@ -105,7 +105,7 @@ void TestSpinEdit::programmWertBegrenzt()
     QCOMPARE(feld.text(), text);
 }
 
-void TestSpinEdit::aenderungBeiJederTextaenderung()
+void TestSpinEdit::changeOnEveryTextChange()
 {
     TSpinEdit feld;
     feld.setMinValue(0);
@@ -129,7 +129,7 @@ void TestSpinEdit::aenderungBeiJederTextaenderung()
     QCOMPARE(feld.Value(), 1);
 }
 
-void TestSpinEdit::aenderungImHandlerVerschachtelt()
+void TestSpinEdit::changeNestedInHandler()
 {
     // A handler that sets its own field again runs once more, nested, and the field
     // ends with the value the inner run left.
@@ -148,7 +148,7 @@ void TestSpinEdit::aenderungImHandlerVerschachtelt()
     QCOMPARE(feld.text(), QStringLiteral("0"));
 }
 
-void TestSpinEdit::verlassenBegrenzt_data()
+void TestSpinEdit::leavingClamps_data()
 {
     QTest::addColumn<int>("min");
     QTest::addColumn<int>("max");
@@ -156,19 +156,19 @@ void TestSpinEdit::verlassenBegrenzt_data()
     QTest::addColumn<QString>("danach");
     QTest::addColumn<int>("aenderungenBeimVerlassen");
 
-    QTest::newRow("ueber Max") << 0 << 10 << "15"
+    QTest::newRow("above max") << 0 << 10 << "15"
                                << "10" << 1;
-    QTest::newRow("unter Min") << 1 << 9 << "-3"
+    QTest::newRow("below min") << 1 << 9 << "-3"
                                << "1" << 1;
-    QTest::newRow("im Bereich") << 0 << 10 << "7"
-                                << "7" << 0;
-    QTest::newRow("Buchstaben bleiben (zaehlen als Min)") << 0 << 10 << "abc"
-                                                          << "abc" << 0;
-    QTest::newRow("ohne Grenzen") << 0 << 0 << "500"
-                                  << "500" << 0;
+    QTest::newRow("in range") << 0 << 10 << "7"
+                              << "7" << 0;
+    QTest::newRow("letters stay (count as min)") << 0 << 10 << "abc"
+                                                 << "abc" << 0;
+    QTest::newRow("no bounds") << 0 << 0 << "500"
+                               << "500" << 0;
 }
 
-void TestSpinEdit::verlassenBegrenzt()
+void TestSpinEdit::leavingClamps()
 {
     QFETCH(int, min);
     QFETCH(int, max);
@@ -200,7 +200,7 @@ void TestSpinEdit::verlassenBegrenzt()
     QCOMPARE(aenderungen.size(), aenderungenBeimVerlassen);
 }
 
-void TestSpinEdit::schritteMitIncrement()
+void TestSpinEdit::stepsByIncrement()
 {
     TSpinEdit feld;  // like the angle field: 0 ... 350 in steps of 10
     feld.setMinValue(0);
@@ -225,7 +225,7 @@ void TestSpinEdit::schritteMitIncrement()
     QCOMPARE(feld.text(), QStringLiteral("10"));
 }
 
-void TestSpinEdit::nurPfeileOhneEditor()
+void TestSpinEdit::onlyArrowsWithoutEditor()
 {
     TSpinEdit feld;
     feld.setMinValue(-10);
@@ -251,7 +251,7 @@ void TestSpinEdit::nurPfeileOhneEditor()
     QCOMPARE(feld.text(), QStringLiteral("2"));
 }
 
-void TestSpinEdit::bildschirmleserBereich_data()
+void TestSpinEdit::screenReaderRange_data()
 {
     QTest::addColumn<int>("min");
     QTest::addColumn<int>("max");
@@ -260,13 +260,13 @@ void TestSpinEdit::bildschirmleserBereich_data()
 
     constexpr int kleinste = std::numeric_limits<int>::min();
     constexpr int groesste = std::numeric_limits<int>::max();
-    QTest::newRow("Bereich") << -10 << 350 << -10.0 << 350.0;
-    QTest::newRow("Min > Max: dieselben Grenzen") << 9 << 1 << 1.0 << 9.0;
-    QTest::newRow("Min = Max = 0: ganzer int") << 0 << 0 << double(kleinste) << double(groesste);
-    QTest::newRow("Min = Max = 5: ganzer int") << 5 << 5 << double(kleinste) << double(groesste);
+    QTest::newRow("range") << -10 << 350 << -10.0 << 350.0;
+    QTest::newRow("min > max: the same bounds") << 9 << 1 << 1.0 << 9.0;
+    QTest::newRow("min = max = 0: whole int") << 0 << 0 << double(kleinste) << double(groesste);
+    QTest::newRow("min = max = 5: whole int") << 5 << 5 << double(kleinste) << double(groesste);
 }
 
-void TestSpinEdit::bildschirmleserBereich()
+void TestSpinEdit::screenReaderRange()
 {
     // A screen reader is told the range setValue() clamps to, and a value it sets beyond
     // either end (the bus carries doubles, so also beyond int) lands on that end.
@@ -293,7 +293,7 @@ void TestSpinEdit::bildschirmleserBereich()
     QCOMPARE(wert->currentValue().toDouble(), untere);
 }
 
-void TestSpinEdit::bildschirmleserSetztUndSchaltet()
+void TestSpinEdit::screenReaderSetsAndSteps()
 {
     TSpinEdit feld;  // like the angle field: 0 ... 350 in steps of 10
     feld.setMinValue(0);
