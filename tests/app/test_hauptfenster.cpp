@@ -7,9 +7,9 @@
 #include "app/programm.h"
 #include "app/szenentabelle.h"
 #include "boxbeantworter.h"
+#include "probeszenen.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include <QAction>
 #include <QApplication>
@@ -61,20 +61,6 @@ public:
             throw std::runtime_error("'b' ist kein gültiger Gleitkommawert");
         glPopMatrix();
         glMatrixMode(GL_MODELVIEW);
-    }
-};
-
-// Draws with both resources of the context: a blue sphere round the origin and a text.
-class KugelTextSzene : public Szene {
-public:
-    void SzeneZeichnen(TKoSys& k) override
-    {
-        glColor3f(0, 0, 1);
-        gluSphere(k.GL->Quadrik, 2, 16, 16);
-        glColor3f(0, 0, 0);
-        glRasterPos3f(0, 0, 4);
-        glListBase(k.GL->FontBasis);
-        glCallLists(7, GL_UNSIGNED_BYTE, "WWWWWWW");
     }
 };
 
@@ -383,7 +369,7 @@ private slots:
 
     void aNewContextGetsItsOwnListsAndQuadric()
     {
-        programm->Szenen.Setzen(SzenenNr::VektorKugel, std::make_unique<KugelTextSzene>());
+        programm->Szenen.Setzen(SzenenNr::VektorKugel, std::make_unique<KugelTextSzene>(2, "WWWWWWW", 0, 0, 4));
         QVERIFY(zeigen());
         TOGLPanel* gl = form->OGLPanel();
         QCOMPARE(gl->Kontexte(), 1);

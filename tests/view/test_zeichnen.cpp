@@ -4,9 +4,9 @@
 #include "app/programm.h"
 #include "app/zeichnen.h"
 #include "headlessframe.h"
+#include "probeszenen.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -114,21 +114,6 @@ public:
         for (const Vec& p : punkte)
             glVertex3d(p[0], p[1], p[2]);
         glEnd();
-    }
-};
-
-// Uses both resources of the context: a blue sphere of radius 1 round the origin and the
-// text "Ab" through the glyph lists.
-class KugelTextSzene : public Szene {
-public:
-    void SzeneZeichnen(TKoSys& k) override
-    {
-        glColor3f(0, 0, 1);
-        gluSphere(k.GL->Quadrik, 1, 12, 12);
-        glColor3f(0, 0, 0);
-        glRasterPos3f(-4, -4, 0);
-        glListBase(k.GL->FontBasis);
-        glCallLists(2, GL_UNSIGNED_BYTE, "Ab");
     }
 };
 
@@ -280,7 +265,7 @@ TEST(Zeichnen, DrawsTextAndSpheresWithTheResourcesOfItsContext)
 {
     const int w = 200, h = 200;
     Programm p;
-    p.Szenen.Setzen(SzenenNr::VektorKugel, std::make_unique<KugelTextSzene>());
+    p.Szenen.Setzen(SzenenNr::VektorKugel, std::make_unique<KugelTextSzene>(1, "Ab", -4, -4, 0));
     HeadlessFrame frame(w, h);
     const Frame f = frame.render([&] { Zeichnen(p, frame.ressourcen(), w, h); });
     EXPECT_EQ(f.pixel(w / 2, h / 2), (Rgba{0, 0, 255, 255}));
@@ -293,7 +278,7 @@ TEST(Zeichnen, AHundredFailingPassesLeaveGLAsTheyFoundIt)
 {
     const int w = 160, h = 120;
     Programm p;
-    p.Szenen.Setzen(SzenenNr::VektorKugel, std::make_unique<KugelTextSzene>());
+    p.Szenen.Setzen(SzenenNr::VektorKugel, std::make_unique<KugelTextSzene>(1, "Ab", -4, -4, 0));
     HeadlessFrame frame(w, h);
     const auto zeichnen = [&] { Zeichnen(p, frame.ressourcen(), w, h); };
     const Frame vorher = frame.render(zeichnen);
