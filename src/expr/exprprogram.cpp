@@ -67,7 +67,12 @@ long double ExprProgram::Run(long double x, long double y) const
         case iMul: top = *--sp * top; break;
         case iDiv: top = *--sp / top; break;
         case iPow: top = ExprPower(*--sp, top); break;
-        case iPowInt: top = ip->arg == 2 ? top * top : ExprIntPower(top, ip->arg); break;
+        case iPowInt:
+            if (ip->arg == 2) [[likely]]  // the commonest power: keep it on the straight path
+                top = top * top;
+            else
+                top = ExprIntPower(top, ip->arg);
+            break;
         case iNeg: top = -top; break;
         case iFn: top = ExprFunction(static_cast<ExprFn>(ip->arg), top); break;
         case iEnd: return top;
