@@ -47,9 +47,9 @@ inline long double PotenzMit(long double b, long double e, PotenzArt art)
     return PotenzAllgemein(b, e);
 }
 
-// b^e: 1 for e = 0, 0 for b = 0 and e > 0, whole exponents (or less than 1E-18 above
-// one) up to 2147483647 in magnitude by repeated squaring, others through exp and ln;
-// a base not above 0 with a non-whole exponent answers Fehlerwert (and reports).
+// b^e: 1 for e = 0, 0 for b = 0 and e > 0, whole exponents (to within 1E-18) up to
+// 2147483647 in magnitude by repeated squaring, others through exp and ln; a base not
+// above 0 with a non-whole exponent answers Fehlerwert (and reports).
 long double Potenz(long double b, long double e);
 
 // a * (a-1) * ... down to the last factor above 1; 1 for a <= 1 and for NaN.
