@@ -1,0 +1,20 @@
+#pragma once
+// The shades every object and scene part is drawn in: the colour itself for faces, a
+// little darker for the back sides of planes, and about two thirds for grids, caps and
+// outlines, so edges stand out against the faces they border.
+
+#include <cstdint>
+
+namespace orbisto {
+
+struct tFarbStufen {
+    float VollR, VollG, VollB;        // colour bytes / 255
+    float RueckR, RueckG, RueckB;     // 0.9 x full
+    float DunkelR, DunkelG, DunkelB;  // colour bytes / 382
+};
+
+// Shades of a 24-bit colour with red in the low byte ($00FFFF is yellow); the top byte
+// is ignored.
+tFarbStufen FarbStufen(std::uint32_t farbe);
+
+}  // namespace orbisto
