@@ -2,8 +2,17 @@
 // The complete view state of the 3D picture: projection kind and parameters, viewing
 // angles, scale, shift, the displayed room and the display switches. One instance,
 // `KoSys`, lives in the Programm object for the whole run.
+//
+// It also draws: the coordinate system, and the primitives that the objects and every
+// scene build their pictures from. They are called inside a render pass only, with the
+// whole view transform in the projection matrix and the identity in the model-view
+// matrix, and they leave the model-view matrix as they found it.
+
+#include "core/farbstufen.h"
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace orbisto {
 
@@ -18,6 +27,78 @@ public:
     void ProjektionsVorgaben();
     // Room bounds to -5..5, stretch stages to 3, shift to 0.
     void RaumVorgaben();
+
+    // The coordinate system: axes with barbs, names, ticks and numbers, the base-plane
+    // grids and areas, the room's edges, as the switches say. Sets the tick intervals
+    // first, which everything drawn after it in the same pass relies on.
+    void KoSysZeichnen();
+    // The label of a tick at `wert` on an axis of tick interval `schritt`: whole numbers
+    // for intervals above 1,01, else as many decimals as the interval needs (up to 8);
+    // empty at the origin, beyond 1E8 and for intervals too fine to label.
+    static std::string Zahltext(double wert, double schritt);
+
+    // --- Drawing primitives ---------------------------------------------------------
+    // Points are three doubles. Unless a primitive says otherwise it draws in the current
+    // colour. Filled faces are one-sided (counter-clockwise fronts); `orientierung` 1
+    // picks the first corner order of a face, any other value the reverse. `ebene`
+    // picks a coordinate plane: 1 x-y, 2 x-z, 3 y-z; other values draw nothing. Angles
+    // run from 0 by 2 pi / n, accumulated, while below 2 pi. Nothing is checked:
+    // degenerate input gives degenerate geometry, but a count below 1, or a curve or
+    // tube whose step is not positive, draws nothing rather than looping for ever.
+
+    static void FarbStufen(std::uint32_t farbe, tFarbStufen& stufen) { stufen = orbisto::FarbStufen(farbe); }
+
+    // UTF-8 text at the point through the glyph lists (in Windows-1252, '?' for
+    // characters it lacks), in the colour current now, in pixels whatever the zoom.
+    void Text3D(std::string_view text, double x, double y, double z) const;
+    // Ball of radius r in n slices and stacks about the point, or about the current
+    // local origin. Text and balls need the resources lent by the render pass; without
+    // them (GL null) they draw nothing.
+    void Punkt(int n, double x, double y, double z, double r) const;
+    void Kugelkoerper(int n, double r) const;
+    void Strecke(double x1, double y1, double z1, double x2, double y2, double z2) const;
+    // Rod of radius r closed at both ends, all faces outwards.
+    void Stab(int n, double x1, double y1, double z1, double x2, double y2, double z2, double r) const;
+    // Arrow from point 1 to point 2: shaft 0,8 of the length with radius dicke x
+    // xSchritt, head of twice that radius; faces in the full shade, the discs under shaft
+    // and head in the dark shade, and on request the box spanned by the points.
+    void Vektorpfeil(bool kasten, const tFarbStufen& stufen, double x1, double y1, double z1, double x2, double y2,
+                     double z2, double dicke) const;
+    // The same arrow in one colour, its discs in twice that colour.
+    void VektorpfeilRGB(double x1, double y1, double z1, double x2, double y2, double z2, double dicke, double rot,
+                        double gruen, double blau) const;
+    void ViereckKanten(double x1, double y1, double z1, double x2, double y2, double z2, double x3, double y3,
+                       double z3, double x4, double y4, double z4) const;
+    // The twelve edges of the axis-parallel box with these opposite corners.
+    void QuaderKanten(double x1, double y1, double z1, double x2, double y2, double z2) const;
+    // Solid box, each face in a colour of its own; leaves (1; 0,1; 0,8) current.
+    void QuaderBunt(double x1, double y1, double z1, double x2, double y2, double z2) const;
+
+    // About the current local origin. Orientation 1 faces +z in plane 1, -y in plane 2,
+    // +x in plane 3.
+    void Kreis(int n, std::uint8_t ebene, double r) const;
+    void Kreisscheibe(int n, std::uint8_t orientierung, double r, std::uint8_t ebene) const;
+    // Open cylinder and cone along the local x axis; orientation 1 faces outwards.
+    void Zylindermantel(int n, std::uint8_t orientierung, double r, double l) const;
+    void Kegelmantel(int n, std::uint8_t orientierung, double r, double h) const;
+
+    // Sphere about the point, 2n latitude bands from pole to pole and 4n sectors round:
+    // grid lines in the dark shade, faces in the full shade.
+    void Kugel(bool gitter, bool flaeche, double x, double y, double z, double r, int n,
+               const tFarbStufen& stufen) const;
+    // Torus about the origin in a coordinate plane: n pieces round, m across each half
+    // of the tube. With R = 0 both halves lie on the sphere of radius r.
+    // Throws KonvertierungsFehler when a radius is not zero but below 0,0001 or from
+    // 1E15 in magnitude (its number text has an exponent, which formulas cannot read).
+    void Ring(int n, int m, double R, double r, std::uint8_t ebene) const;
+    // The curve y = formel(x) in n segments from xmin to xmax in a coordinate plane.
+    // An invalid formula throws KonvertierungsFehler before anything is drawn.
+    void FormelKurve(std::string_view formel, int n, double xmin, double xmax, std::uint8_t ebene) const;
+
+    // Pushes the model-view matrix and loads a frame with its origin at point 1 and its
+    // +x axis towards point 2; returns the distance. The caller pops. With the points
+    // equal the frame is only moved.
+    double Ausrichten(double x1, double y1, double z1, double x2, double y2, double z2) const;
 
     std::uint32_t Hintergrundfarbe = 0xFFFFFF;  // red in the low byte
     std::uint8_t Projektion = 1;                // 0 perspektivisch, 1 orthogonal
