@@ -6,12 +6,14 @@
 #include "app/programm.h"
 #include "app/zeichnen.h"
 #include "ui_orbisto2013_form.h"
+#include "view/kosyssteuerpanel_widget.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPalette>
+#include <QScreen>
 #include <QSplitter>
 #include <QTableWidget>
 
@@ -49,6 +51,8 @@ TOrbisto2013Form::TOrbisto2013Form(Programm& programm, QWidget* parent)
 TOrbisto2013Form::~TOrbisto2013Form() = default;
 
 TOGLPanel* TOrbisto2013Form::OGLPanel() const { return ui->OGLPanel; }
+
+TKoSysSteuerPanel* TOrbisto2013Form::KoSysSteuerPanel() const { return ui->KoSysSteuerPanel; }
 
 void TOrbisto2013Form::FormCreate()
 {
@@ -94,14 +98,20 @@ void TOrbisto2013Form::FormCreate()
 
     EditorZeigen(false);
     MenuesVerbinden();
+    ui->KoSysSteuerPanel->Einrichten(
+        p.KoSys, {[this] { Zeichnen(); }, [this] { ZeichnenAnfordern(); },
+                  [this](bool an) { an ? SystemZRotationTimer.start() : SystemZRotationTimer.stop(); },
+                  [this] { QuadratischeGrafik(); }, [this] { EinstellungenAnzeigen(); }});
 
     p.Gespeichert = true;
     ui->TestMen->setVisible(false);
+    ui->KoSysSteuerPanel->PerspektiveKnoepfeZeigen(false);
 
     // The drawing surface changes size with the window and with both splitters.
     ui->OGLPanel->installEventFilter(this);
 
-    Zeichnen();
+    // Copies the panel's check boxes into KoSys, sets the rotation timer and draws.
+    ui->KoSysSteuerPanel->DatenAenderungClick();
     p.GrafikBereit = true;
     ZeichnenAnfordern();
 }
@@ -140,7 +150,30 @@ void TOrbisto2013Form::GitterEinrichten()
 
 void TOrbisto2013Form::MenuesVerbinden() { connect(ui->BeendenMen, &QAction::triggered, this, &QWidget::close); }
 
-void TOrbisto2013Form::Zeichnen() { ui->OGLPanel->JetztZeichnen(); }
+void TOrbisto2013Form::Zeichnen()
+{
+    EinstellungenAnzeigen();
+    ui->OGLPanel->JetztZeichnen();
+}
+
+void TOrbisto2013Form::EinstellungenAnzeigen()
+{
+    if (einstellungenAnzeigen_)
+        einstellungenAnzeigen_();
+}
+
+void TOrbisto2013Form::QuadratischeGrafik()
+{
+    // The available area already leaves out task bars.
+    const QRect bildschirm = screen()->availableGeometry();
+    const int rahmenHoehe = frameGeometry().height() - height();
+    move(bildschirm.topLeft());  // a window's position is that of its frame
+    resize(width(), bildschirm.height() - rahmenHoehe);
+    // Lay out now to learn the drawing surface's new height; the extra width then goes to
+    // the drawing surface alone, the left side keeps its width.
+    layout()->activate();
+    resize(width() + ui->OGLPanel->height() - ui->OGLPanel->width(), height());
+}
 
 void TOrbisto2013Form::ZeichnenAnfordern()
 {

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -19,6 +20,7 @@ namespace orbisto {
 class Programm;
 enum class tModus : std::int32_t;
 class TOGLPanel;
+class TKoSysSteuerPanel;
 
 class TOrbisto2013Form : public QMainWindow {
     Q_OBJECT
@@ -29,6 +31,7 @@ public:
 
     Programm& programm() { return programm_; }
     TOGLPanel* OGLPanel() const;
+    TKoSysSteuerPanel* KoSysSteuerPanel() const;
 
     // The render pass, at once. Does nothing until the drawing surface exists.
     void Zeichnen();
@@ -36,6 +39,14 @@ public:
     // nothing is drawn before set-up has finished.
     void ZeichnenAnfordern();
     void ModusSetzen(tModus modus);
+    // The settings window shows the view state anew. Runs before every pass, so whatever
+    // changed the projection data or the scale, the window never shows stale values.
+    void EinstellungenAnzeigen();
+    // Installs the settings window's refresh; the window is made after this one.
+    void EinstellungenAnzeigenSetzen(std::function<void()> anzeigen) { einstellungenAnzeigen_ = std::move(anzeigen); }
+    // Puts the window in the top left corner, as high as the screen allows and as wide as
+    // makes the drawing surface square.
+    void QuadratischeGrafik();
     void EditorZeigen(bool sichtbar);
 
     QTimer OGLTimer;
@@ -62,6 +73,7 @@ private:
     std::unique_ptr<Ui::TOrbisto2013Form> ui;
     QLabel* statusPanel0_ = nullptr;
     QLabel* statusPanel1_ = nullptr;
+    std::function<void()> einstellungenAnzeigen_;
     int editorHoehe_ = 2;
     bool aufgeteilt_ = false;
 };
