@@ -1,7 +1,8 @@
 #pragma once
-// The windows beside the main window, made once at start-up in their fixed order and kept
-// until the program ends; only the main window is shown at first. Each scene menu item
-// shows its window; an item whose scene has no window yet is greyed out.
+// The windows beside the main window, made once at start-up in their fixed order (the
+// projection settings first, then the scenes) and kept until the program ends; only the
+// main window is shown at first. Each menu item shows its window; an item whose scene has
+// no window yet is greyed out.
 
 #include "app/szenenform.h"
 #include "scenes/szenenliste.h"
@@ -10,16 +11,20 @@
 
 namespace orbisto {
 
+class TEinstellungenForm;
 class TOrbisto2013Form;
 
 class TFensterliste {
 public:
     TFensterliste(Programm& programm, TOrbisto2013Form& hauptfenster);
 
-    // The window of a scene, null while the scene has none. The main window owns them.
+    // The main window owns every window of the list.
+    TEinstellungenForm* Einstellungen() const { return einstellungen_; }
+    // The window of a scene, null while the scene has none.
     TSzenenForm* Szene(SzenenNr nr) const { return szenen_[static_cast<std::size_t>(nr)]; }
 
 private:
+    TEinstellungenForm* einstellungen_ = nullptr;
     std::array<TSzenenForm*, SzenenAnzahl> szenen_{};
 };
 
