@@ -110,8 +110,8 @@ void Zeichnen(Programm& programm, const GLRessourcen& gl, int breite, int hoehe)
         glViewport(0, 0, breite, hoehe);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         ProjektionSetzen(k);
-
-        // The coordinate system and the object list draw here, before the scenes.
+        k.KoSysZeichnen();
+        // The object list draws here, between the coordinate system and the scenes.
         programm.Szenen.AlleZeichnen(k);
     } catch (...) {
         stapel.Zurueckholen();

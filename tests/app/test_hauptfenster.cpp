@@ -38,7 +38,7 @@ public:
     void SzeneZeichnen(TKoSys&) override { throw std::runtime_error("'a' ist kein gültiger Gleitkommawert"); }
 };
 
-// A full-surface square of one colour in front of everything; throws after drawing it when
+// A full-surface square of one colour at the near plane, in front of everything; throws after drawing it when
 // asked to, so a half-drawn pass would show that colour.
 class FlaechenSzene : public Szene {
 public:
@@ -52,10 +52,10 @@ public:
         glLoadIdentity();
         glColor3f(r, g, b);
         glBegin(GL_QUADS);
-        glVertex3f(-1, -1, -0.5f);
-        glVertex3f(1, -1, -0.5f);
-        glVertex3f(1, 1, -0.5f);
-        glVertex3f(-1, 1, -0.5f);
+        glVertex3f(-1, -1, -0.99f);
+        glVertex3f(1, -1, -0.99f);
+        glVertex3f(1, 1, -0.99f);
+        glVertex3f(-1, 1, -0.99f);
         glEnd();
         if (werfen)
             throw std::runtime_error("'b' ist kein gültiger Gleitkommawert");
@@ -87,14 +87,21 @@ class TestHauptfenster : public QObject {
     std::unique_ptr<Programm> programm;
     std::unique_ptr<TOrbisto2013Form> form;
 
-    // Shows the main window and waits until its first pass and the set-up's deferred
-    // request are done, so that every count a test takes starts from rest.
+    // Shows the main window and waits until its first pass, the set-up's deferred request
+    // and the repaints of the first layout are over, so every count a test takes starts
+    // from rest.
     bool zeigen()
     {
         form->show();
         if (!QTest::qWaitForWindowExposed(form.get()))
             return false;
-        return QTest::qWaitFor([this] { return form->OGLPanel()->Durchgaenge() >= 1 && !form->OGLTimer.isActive(); });
+        if (!QTest::qWaitFor([this] { return form->OGLPanel()->Durchgaenge() >= 1; }))
+            return false;
+        QSignalSpy passes(form->OGLPanel(), &TOGLPanel::Gezeichnet);
+        for (int i = 0; i < 20; ++i)
+            if (!passes.wait(250) && !form->OGLTimer.isActive())
+                return true;
+        return false;
     }
 
 private slots:
@@ -237,7 +244,7 @@ private slots:
     {
         QVERIFY(zeigen());
         const QImage bild = form->OGLPanel()->grabFramebuffer();
-        QCOMPARE(bild.pixelColor(bild.width() / 2, bild.height() / 2), QColor(Qt::white));
+        QCOMPARE(bild.pixelColor(5, 5), QColor(Qt::white));  // outside the coordinate system
         programm->KoSys.Hintergrundfarbe = 0;
         form->Zeichnen();
         QCOMPARE(form->OGLPanel()->grabFramebuffer().pixelColor(5, 5), QColor(Qt::black));
