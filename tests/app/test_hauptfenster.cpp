@@ -28,6 +28,7 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <string>
 
 using namespace orbisto;
 
@@ -61,6 +62,18 @@ public:
             throw std::runtime_error("'b' ist kein gültiger Gleitkommawert");
         glPopMatrix();
         glMatrixMode(GL_MODELVIEW);
+    }
+};
+
+// A parabola-like curve of a formula the test may spoil, in red.
+class KurvenSzene : public Szene {
+public:
+    std::string formel = "x^2";
+
+    void SzeneZeichnen(TKoSys& k) override
+    {
+        glColor3f(1, 0, 0);
+        k.FormelKurve(formel, 10, -2, 2, 1);
     }
 };
 
@@ -372,6 +385,32 @@ private slots:
         form->Zeichnen();
         const QImage gruen = form->OGLPanel()->grabFramebuffer();
         QCOMPARE(pixelZaehlen(gruen, Qt::green), gruen.width() * gruen.height());
+    }
+
+    void aBadFormulaInAPassShowsOneBoxAndKeepsThePicture()
+    {
+        auto szene = std::make_unique<KurvenSzene>();
+        KurvenSzene& kurve = *szene;
+        programm->Szenen.Setzen(SzenenNr::Wurf, std::move(szene));
+        QVERIFY(zeigen());
+        TOGLPanel* gl = form->OGLPanel();
+        const QImage parabel = gl->grabFramebuffer();
+        QVERIFY(pixelZaehlen(parabel, Qt::red) > 50);
+
+        kurve.formel = "x^2+a";
+        BoxBeantworter antwort(QStringLiteral("OK"));
+        form->Zeichnen();
+        QCOMPARE(gl->grabFramebuffer(), parabel);
+        QTRY_COMPARE(antwort.boxen.size(), 1);
+        QVERIFY(antwort.texte().front().endsWith(QStringLiteral("ist kein gültiger Gleitkommawert")));
+
+        kurve.formel = "x^3";
+        form->Zeichnen();
+        const QImage kubisch = gl->grabFramebuffer();
+        QVERIFY(kubisch != parabel);
+        QVERIFY(pixelZaehlen(kubisch, Qt::red) > 50);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(antwort.boxen.size(), 1);
     }
 
     void aNewContextGetsItsOwnListsAndQuadric()
