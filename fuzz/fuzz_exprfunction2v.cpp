@@ -37,13 +37,9 @@ void Check(bool ok, const char* what)
 
 bool UsesApproximatedFunction(const Expression& e)
 {
-    for (std::size_t i = 0; e.code[i] != opEnd; ++i) {
-        const auto op = e.code[i];
-        if (op == opFunction && ExprIsApproximated(static_cast<ExprFn>(e.code[i + 1])))
+    for (const ExprInstr in : ExprInstructions(e.code))
+        if (in.op == opFunction && ExprIsApproximated(static_cast<ExprFn>(in.arg)))
             return true;
-        if (op == opVariable || op == opNumber || op == opConstant || op == opFunction)
-            ++i;
-    }
     return false;
 }
 
