@@ -33,6 +33,9 @@ TOGLPanel::TOGLPanel(QWidget* parent) : QOpenGLWidget(parent) { setMouseTracking
 TOGLPanel::~TOGLPanel()
 {
     if (context()) {
+        // The base class destroys the context after this body; its aboutToBeDestroyed
+        // must not call back into this half-destroyed object.
+        disconnect(context(), &QOpenGLContext::aboutToBeDestroyed, this, nullptr);
         makeCurrent();
         GLBeenden();
         doneCurrent();
