@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -268,11 +269,15 @@ private slots:
         QVERIFY(zeigen());
         QSignalSpy passes(form->OGLPanel(), &TOGLPanel::Gezeichnet);
 
+        QElapsedTimer uhr;
+        uhr.start();
         for (int i = 0; i < 5; ++i) {
             form->ZeichnenAnfordern();
             QCoreApplication::processEvents();
         }
-        QCOMPARE(passes.count(), 0);  // nothing before the interval has passed
+        // Nothing before the interval has passed (a loaded machine may take longer than it).
+        if (uhr.elapsed() < 90)
+            QCOMPARE(passes.count(), 0);
         QVERIFY(passes.wait(1000));
         QVERIFY(!passes.wait(300));  // and nothing more after the one pass
         QCOMPARE(passes.count(), 1);

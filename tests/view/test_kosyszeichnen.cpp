@@ -155,9 +155,11 @@ void GleicheStrecken(std::vector<Strecke> ist, const std::vector<Strecke>& soll,
 
 void GleicheTexte(std::vector<Text> ist, const std::vector<std::pair<std::string, P3>>& soll)
 {
-    for (const auto& [text, ort] : soll) {
-        const auto it =
-            std::find_if(ist.begin(), ist.end(), [&](const Text& i) { return i.text == text && Nahe(i.ort, ort); });
+    for (const auto& eintrag : soll) {
+        const auto& [text, ort] = eintrag;
+        const auto it = std::find_if(ist.begin(), ist.end(), [&eintrag](const Text& i) {
+            return i.text == eintrag.first && Nahe(i.ort, eintrag.second);
+        });
         if (it == ist.end())
             ADD_FAILURE() << "missing \"" << text << "\" at " << ort;
         else
