@@ -1,0 +1,388 @@
+// The render pass at 800 x 800 in a headless context, against a floor that draws the same
+// picture with the least work the application could ask of GL.
+//
+// <Case>/Zeichnen: one pass of Zeichnen, turning the view by 1 degree about z per iteration
+// as when rotating, and glFinish, so that the rasteriser's work (llvmpipe runs it on threads
+// of its own) is inside the wall time.
+//
+// <Case>/Floor: for each of the 360 angles the pass is run once beforehand in feedback mode,
+// which yields what reached the rasteriser after transformation, clipping and culling:
+// points, lines and polygons in window coordinates with colours, and one raster position per
+// glyph bitmap. To know which glyph it was, the capture pass gets glyph lists that emit a
+// pass-through token with the code and then call the real glyph list. An iteration replays
+// the capture of the angle the pass would draw: the same clear, then the primitives in their
+// original order from one client-side vertex array (consecutive primitives of one kind in one
+// glDrawArrays; polygons as triangle fans split into triangles) under an orthographic
+// projection that maps window coordinates onto themselves (depth included), and each glyph as
+// glWindowPos plus a call of the real glyph list, so the bitmaps are the same pixel work (one
+// raster position per glyph where the pass sets one per text: a few calls more, not less).
+// What remains above the floor is the cost of issuing the pass: transformation, immediate
+// mode calls, text encoding, state set-up. The replayed picture is compared with the pass's
+// own picture; diff_px says how many pixels differ (edge rounding, fan diagonals).
+//
+// Time is wall time (the rasteriser's threads are not in the main thread's CPU time); the
+// CPU column is the whole process's.
+
+#define GL_GLEXT_PROTOTYPES
+
+#include <benchmark/benchmark.h>
+
+#include "app/programm.h"
+#include "app/zeichnen.h"
+#include "platform/glressourcen_anlegen.h"
+#include "platform/headlessgl.h"
+#include "view/glressourcen.h"
+
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+#include <QGuiApplication>
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <ctime>
+#include <initializer_list>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace orbisto;
+
+constexpr int kBreite = 800, kHoehe = 800;
+constexpr int kWinkel = 360;  // one capture per degree of a full turn
+
+// The glyph lists need a QGuiApplication; it is never destroyed, since tearing Qt down
+// during static destruction is not safe.
+void GuiAnwendungSicherstellen()
+{
+    if (QCoreApplication::instance())
+        return;
+    static int argc = 3;
+    static char name[] = "bench_zeichnen";
+    static char platformOption[] = "-platform";
+    static char platform[] = "offscreen";
+    static char* argv[] = {name, platformOption, platform, nullptr};
+    static QGuiApplication* app = new QGuiApplication(argc, argv);
+    (void)app;
+}
+
+struct GuiAnwendung {
+    GuiAnwendung() { GuiAnwendungSicherstellen(); }
+};
+
+// One context for every case; like the application it lives until the process ends.
+struct Kontext {
+    Kontext() : gl(kBreite, kHoehe), ressourcen(GLRessourcenAnlegen())
+    {
+        renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+        // Capture glyph lists: a pass-through token with the code, then the real glyph.
+        markiert.Quadrik = ressourcen.Quadrik;
+        markiert.FontBasis = glGenLists(256);
+        if (markiert.FontBasis == 0)
+            throw std::runtime_error("glGenLists failed");
+        for (GLuint code = 0; code < 256; ++code) {
+            glNewList(markiert.FontBasis + code, GL_COMPILE);
+            glPassThrough(static_cast<GLfloat>(code));
+            glCallList(ressourcen.FontBasis + code);
+            glEndList();
+        }
+    }
+
+    GuiAnwendung app;
+    HeadlessGL gl;
+    GLRessourcen ressourcen;
+    GLRessourcen markiert;
+    std::string renderer;
+};
+
+Kontext& Gl()
+{
+    static Kontext* k = new Kontext;
+    k->gl.makeCurrent();
+    return *k;
+}
+
+// --- Cases ------------------------------------------------------------------------------
+
+using Einrichten = void (*)(Programm&);
+
+void DefaultView(Programm&) {}
+
+void AllOn(Programm& p)
+{
+    TKoSys& k = p.KoSys;
+    k.xyGitter = k.yzGitter = k.xzGitter = true;
+    k.xyFlaeche = k.yzFlaeche = k.xzFlaeche = true;
+    k.Raumgrenzen = true;
+    k.AchsenZeichnung = k.AchsenEinteilung = k.AchsenEinheiten = k.AchsenNamen = true;
+}
+
+// --- Capture ----------------------------------------------------------------------------
+
+struct Ecke {
+    GLfloat x, y, z, r, g, b, a;
+};
+
+// Either a run of primitives of one kind in the vertex array, or one glyph.
+struct Schritt {
+    GLenum art;  // GL_POINTS, GL_LINES, GL_TRIANGLES, or GL_BITMAP for a glyph
+    GLint erste = 0;
+    GLsizei anzahl = 0;
+    Ecke glyphe{};  // raster position and colour
+    GLuint code = 0;
+};
+
+struct Aufnahme {
+    std::vector<Ecke> ecken;
+    std::vector<Schritt> schritte;
+    std::size_t punkte = 0, linien = 0, dreiecke = 0, glyphen = 0;
+};
+
+// Runs the pass in feedback mode and returns the raw buffer.
+std::vector<GLfloat> Rueckkopplung(Programm& p, const GLRessourcen& r)
+{
+    std::vector<GLfloat> puffer(1 << 16);
+    while (true) {
+        glFeedbackBuffer(static_cast<GLsizei>(puffer.size()), GL_3D_COLOR, puffer.data());
+        glRenderMode(GL_FEEDBACK);
+        Zeichnen(p, r, kBreite, kHoehe);
+        const GLint benutzt = glRenderMode(GL_RENDER);
+        if (benutzt >= 0) {
+            puffer.resize(static_cast<std::size_t>(benutzt));
+            return puffer;
+        }
+        puffer.resize(puffer.size() * 2);
+    }
+}
+
+Aufnahme Aufnehmen(Programm& p, const GLRessourcen& markiert)
+{
+    const std::vector<GLfloat> f = Rueckkopplung(p, markiert);
+    Aufnahme a;
+    std::size_t i = 0;
+    const auto ecke = [&] {
+        if (i + 7 > f.size())
+            throw std::runtime_error("feedback buffer ends inside a vertex");
+        const Ecke e{f[i], f[i + 1], f[i + 2], f[i + 3], f[i + 4], f[i + 5], f[i + 6]};
+        i += 7;
+        return e;
+    };
+    const auto anhaengen = [&](GLenum art, std::initializer_list<Ecke> ecken) {
+        if (a.schritte.empty() || a.schritte.back().art != art)
+            a.schritte.push_back({art, static_cast<GLint>(a.ecken.size())});
+        a.ecken.insert(a.ecken.end(), ecken);
+        a.schritte.back().anzahl += static_cast<GLsizei>(ecken.size());
+    };
+    GLuint code = 0;
+    while (i < f.size()) {
+        const auto token = static_cast<GLenum>(f[i++]);
+        switch (token) {
+        case GL_PASS_THROUGH_TOKEN: code = static_cast<GLuint>(f[i++]); break;
+        case GL_POINT_TOKEN:
+            anhaengen(GL_POINTS, {ecke()});
+            ++a.punkte;
+            break;
+        case GL_LINE_TOKEN:
+        case GL_LINE_RESET_TOKEN: {
+            const Ecke e1 = ecke(), e2 = ecke();
+            anhaengen(GL_LINES, {e1, e2});
+            ++a.linien;
+            break;
+        }
+        case GL_POLYGON_TOKEN: {
+            const auto n = static_cast<int>(f[i++]);
+            std::vector<Ecke> ecken;
+            for (int j = 0; j < n; ++j)
+                ecken.push_back(ecke());
+            for (int j = 1; j + 1 < n; ++j) {
+                anhaengen(GL_TRIANGLES, {ecken[0], ecken[j], ecken[j + 1]});
+                ++a.dreiecke;
+            }
+            break;
+        }
+        case GL_BITMAP_TOKEN: {
+            Schritt s{GL_BITMAP};
+            s.glyphe = ecke();
+            s.code = code;
+            a.schritte.push_back(s);
+            ++a.glyphen;
+            break;
+        }
+        default: throw std::runtime_error("unexpected feedback token " + std::to_string(token));
+        }
+    }
+    return a;
+}
+
+// The view of iteration i: the default angle turned by i degrees about z.
+const double kStartwinkel = TKoSys{}.zDrehung;
+void Winkel(Programm& p, int i) { p.KoSys.zDrehung = kStartwinkel + i; }
+
+const std::vector<Aufnahme>& Aufnahmen(Einrichten einrichten)
+{
+    static std::map<Einrichten, std::vector<Aufnahme>> alle;
+    std::vector<Aufnahme>& a = alle[einrichten];
+    if (a.empty()) {
+        Kontext& k = Gl();
+        Programm p;
+        einrichten(p);
+        for (int i = 0; i < kWinkel; ++i) {
+            Winkel(p, i);
+            a.push_back(Aufnehmen(p, k.markiert));
+        }
+    }
+    return a;
+}
+
+// --- Replay -----------------------------------------------------------------------------
+
+void Abspielen(const Aufnahme& a, const Programm& p, const GLRessourcen& r)
+{
+    // The pass's clear, as it does it.
+    if (p.KoSys.Hintergrundfarbe == 0xFFFFFF)
+        glClearColor(1, 1, 1, 0);
+    else
+        glClearColor(0, 0, 0, 0);
+    glViewport(0, 0, kBreite, kHoehe);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    // Window coordinates onto themselves: x, y by the viewport, depth z in [0, 1] to
+    // normalised 2z - 1, which the depth range maps back to z.
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, kBreite, 0, kHoehe, 0, -1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    // Culling has happened already; window coordinates keep the winding, but be sure.
+    glDisable(GL_CULL_FACE);
+
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_COLOR_ARRAY);
+    glVertexPointer(3, GL_FLOAT, sizeof(Ecke), &a.ecken.data()->x);
+    glColorPointer(4, GL_FLOAT, sizeof(Ecke), &a.ecken.data()->r);
+    for (const Schritt& s : a.schritte) {
+        if (s.art != GL_BITMAP) {
+            glDrawArrays(s.art, s.erste, s.anzahl);
+            continue;
+        }
+        // glWindowPos takes the current colour as raster colour.
+        glColor4f(s.glyphe.r, s.glyphe.g, s.glyphe.b, s.glyphe.a);
+        glWindowPos3f(s.glyphe.x, s.glyphe.y, s.glyphe.z);
+        glCallList(r.FontBasis + s.code);
+    }
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glEnable(GL_CULL_FACE);
+}
+
+std::size_t Abweichung(const std::vector<std::uint8_t>& p, const std::vector<std::uint8_t>& q)
+{
+    std::size_t n = 0;
+    for (std::size_t i = 0; i + 3 < p.size(); i += 4)
+        n += !std::equal(&p[i], &p[i] + 3, &q[i]);
+    return n;
+}
+
+// --- Benchmarks -------------------------------------------------------------------------
+
+// CPU time of the calling thread in ms. The part of a pass that issues the GL calls runs
+// here, before the rasteriser's threads get the frame; main_ms shows how big it is.
+double HauptfadenMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+void HauptfadenZaehlen(benchmark::State& state, double start)
+{
+    state.counters["main_ms"] = benchmark::Counter(HauptfadenMs() - start, benchmark::Counter::kAvgIterations);
+}
+
+void PassBench(benchmark::State& state, Einrichten einrichten)
+{
+    Kontext& k = Gl();
+    Programm p;
+    einrichten(p);
+    const double hauptfaden = HauptfadenMs();
+    for (auto _ : state) {
+        Zeichnen(p, k.ressourcen, kBreite, kHoehe);
+        glFinish();
+        p.KoSys.zDrehung += 1;
+    }
+    HauptfadenZaehlen(state, hauptfaden);
+    state.SetLabel(k.renderer);
+}
+
+void FloorBench(benchmark::State& state, Einrichten einrichten)
+{
+    Kontext& k = Gl();
+    const std::vector<Aufnahme>& aufnahmen = Aufnahmen(einrichten);
+    Programm p;
+    einrichten(p);
+
+    // The replay must show what the pass shows, else it is no floor of it.
+    std::size_t abweichung = 0;
+    for (int i = 0; i < kWinkel; i += kWinkel / 4) {
+        Winkel(p, i);
+        Zeichnen(p, k.ressourcen, kBreite, kHoehe);
+        const std::vector<std::uint8_t> soll = k.gl.readPixels();
+        Abspielen(aufnahmen[i], p, k.ressourcen);
+        abweichung = std::max(abweichung, Abweichung(soll, k.gl.readPixels()));
+    }
+    if (abweichung > kBreite * kHoehe / 1000) {
+        state.SkipWithError(("the replay differs from the pass in " + std::to_string(abweichung) + " pixels").c_str());
+        return;
+    }
+
+    int i = 0;
+    const double hauptfaden = HauptfadenMs();
+    for (auto _ : state) {
+        Abspielen(aufnahmen[i], p, k.ressourcen);
+        glFinish();
+        i = (i + 1) % kWinkel;
+    }
+    HauptfadenZaehlen(state, hauptfaden);
+
+    Aufnahme summe;
+    for (const Aufnahme& a : aufnahmen) {
+        summe.linien += a.linien;
+        summe.dreiecke += a.dreiecke;
+        summe.punkte += a.punkte;
+        summe.glyphen += a.glyphen;
+    }
+    state.counters["diff_px"] = static_cast<double>(abweichung);
+    state.counters["lines"] = static_cast<double>(summe.linien) / kWinkel;
+    state.counters["triangles"] = static_cast<double>(summe.dreiecke) / kWinkel;
+    state.counters["glyphs"] = static_cast<double>(summe.glyphen) / kWinkel;
+    if (summe.punkte)
+        state.counters["points"] = static_cast<double>(summe.punkte) / kWinkel;
+}
+
+int Register()
+{
+    const std::array<std::pair<const char*, Einrichten>, 2> faelle{{{"DefaultView", DefaultView}, {"AllOn", AllOn}}};
+    for (const auto& [name, einrichten] : faelle) {
+        const std::string n = name;
+        // The floor first: scripts/bench relates every variant to the first of its group.
+        benchmark::RegisterBenchmark((n + "/Floor").c_str(), FloorBench, einrichten)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->MeasureProcessCPUTime();
+        benchmark::RegisterBenchmark((n + "/Zeichnen").c_str(), PassBench, einrichten)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->MeasureProcessCPUTime();
+    }
+    return 0;
+}
+
+const int registered = Register();
+
+}  // namespace
