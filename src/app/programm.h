@@ -1,6 +1,7 @@
 #pragma once
 // The program-wide state, owned in one place and handed to windows by reference.
 
+#include "objects/typenliste.h"
 #include "scenes/szenenliste.h"
 #include "view/tkosys.h"
 
@@ -32,6 +33,7 @@ public:
     std::string ListenDatei;
     std::string GrafikDatei;
 
+    tTypenliste Typenliste;  // filled on construction, never changed
     Szenenliste Szenen;
 };
 
