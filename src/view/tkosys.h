@@ -9,6 +9,7 @@
 // matrix, and they leave the model-view matrix as they found it.
 
 #include "core/farbstufen.h"
+#include "expr/exprfunction2v.h"
 
 #include <cstdint>
 #include <string>
@@ -95,6 +96,20 @@ public:
     // An invalid formula throws KonvertierungsFehler before anything is drawn.
     void FormelKurve(std::string_view formel, int n, double xmin, double xmax, std::uint8_t ebene) const;
 
+    // The surface z = formel(x, y) over [xmin, xmax] x [ymin, ymax] in nx by ny cells:
+    // the grid in the dark shade, then each cell twice, once for each side, in the full
+    // shade. The formula is compiled into Flaechenfunktion; a syntax error throws
+    // AllgemeinerFehler at the first evaluation, so not with both switches off.
+    void Funktion3dZeichnen(std::string_view formel, int nx, double xmin, double xmax, double ymin, double ymax,
+                            int ny, bool flaeche, bool gitter, const tFarbStufen& stufen);
+    // The solid of y = formel(x) turned about the x axis, in n slices from xmin to xmax
+    // and m steps round: its surface, the curve in black, the curve turned m times,
+    // n + 1 circles of latitude and a stack of n cylinders of the slices' left radii.
+    // An invalid formula throws KonvertierungsFehler before the part it fails in is drawn.
+    void RotationskoerperZeichnen(std::string_view formel, int n, double xmin, double xmax, int m, bool funktion,
+                                  bool fktGitter, bool rotGitter, bool flaeche, bool zylinder,
+                                  const tFarbStufen& stufen) const;
+
     // Pushes the model-view matrix and loads a frame with its origin at point 1 and its
     // +x axis towards point 2; returns the distance. The caller pops. With the points
     // equal the frame is only moved.
@@ -127,6 +142,9 @@ public:
     // The glyph lists and the quadric of the context being drawn into. Set by the render
     // pass for its duration only; null outside a pass.
     const GLRessourcen* GL = nullptr;
+
+    // The compiled formula of the surface drawn last; the next surface releases it.
+    IExprFunction2V Flaechenfunktion;
 };
 
 }  // namespace orbisto
