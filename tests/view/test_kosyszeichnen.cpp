@@ -28,9 +28,8 @@ struct P3 {
 std::ostream& operator<<(std::ostream& os, P3 p) { return os << '(' << p.x << ", " << p.y << ", " << p.z << ')'; }
 bool Nahe(P3 a, P3 b) { return std::abs(a.x - b.x) < 1e-4 && std::abs(a.y - b.y) < 1e-4 && std::abs(a.z - b.z) < 1e-4; }
 
-// Two views of the default orthographic box in which a window position reads back as a
-// model point: from the side (x to the right, z up, y into the picture) and straight from
-// above (x to the right, y up, z towards the viewer).
+// A view of the default orthographic box in which a window position reads back as a model
+// point: from the side (x to the right, z up, y into the picture).
 struct Ansicht {
     double xDrehung, zDrehung;
     P3 (*modell)(const FeedbackVertex&);
@@ -38,9 +37,6 @@ struct Ansicht {
 const Ansicht VonDerSeite{-90, 0, [](const FeedbackVertex& v) {
                               return P3{(v.x - 200) / 20.0, 60 * double(v.z) - 20, (v.y - 200) / 20.0};
                           }};
-const Ansicht Flach{0, 0, [](const FeedbackVertex& v) {
-                        return P3{(v.x - 200) / 20.0, (v.y - 200) / 20.0, 20 - 60 * double(v.z)};
-                    }};
 
 struct Strecke {
     P3 a, b;
