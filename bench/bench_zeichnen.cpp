@@ -30,13 +30,12 @@
 #include "app/programm.h"
 #include "app/zeichnen.h"
 #include "platform/glressourcen_anlegen.h"
+#include "platform/guianwendung.h"
 #include "platform/headlessgl.h"
 #include "view/glressourcen.h"
 
 #include <GL/gl.h>
 #include <GL/glext.h>
-
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <array>
@@ -56,21 +55,6 @@ using namespace orbisto;
 
 constexpr int kBreite = 800, kHoehe = 800;
 constexpr int kWinkel = 360;  // one capture per degree of a full turn
-
-// The glyph lists need a QGuiApplication; it is never destroyed, since tearing Qt down
-// during static destruction is not safe.
-void GuiAnwendungSicherstellen()
-{
-    if (QCoreApplication::instance())
-        return;
-    static int argc = 3;
-    static char name[] = "bench_zeichnen";
-    static char platformOption[] = "-platform";
-    static char platform[] = "offscreen";
-    static char* argv[] = {name, platformOption, platform, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
-}
 
 struct GuiAnwendung {
     GuiAnwendung() { GuiAnwendungSicherstellen(); }
@@ -244,13 +228,7 @@ const std::vector<Aufnahme>& Aufnahmen(Einrichten einrichten)
 
 void Abspielen(const Aufnahme& a, const Programm& p, const GLRessourcen& r)
 {
-    // The pass's clear, as it does it.
-    if (p.KoSys.Hintergrundfarbe == 0xFFFFFF)
-        glClearColor(1, 1, 1, 0);
-    else
-        glClearColor(0, 0, 0, 0);
-    glViewport(0, 0, kBreite, kHoehe);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    BildLoeschen(p.KoSys, kBreite, kHoehe);  // the pass's own clear
 
     // Window coordinates onto themselves: x, y by the viewport, depth z in [0, 1] to
     // normalised 2z - 1, which the depth range maps back to z.

@@ -77,6 +77,16 @@ void GLZustandSetzen()
     glEnable(GL_CULL_FACE);
 }
 
+void BildLoeschen(const TKoSys& k, int breite, int hoehe)
+{
+    if (k.Hintergrundfarbe == 0xFFFFFF)
+        glClearColor(1, 1, 1, 0);
+    else
+        glClearColor(0, 0, 0, 0);
+    glViewport(0, 0, breite, hoehe);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
 void ProjektionSetzen(const TKoSys& k)
 {
     glMatrixMode(GL_PROJECTION);
@@ -103,12 +113,7 @@ void Zeichnen(Programm& programm, const GLRessourcen& gl, int breite, int hoehe)
     const GLStapel stapel;
     const RessourcenLeihen leihen(k, gl);
     try {
-        if (k.Hintergrundfarbe == 0xFFFFFF)
-            glClearColor(1, 1, 1, 0);
-        else
-            glClearColor(0, 0, 0, 0);
-        glViewport(0, 0, breite, hoehe);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        BildLoeschen(k, breite, hoehe);
         ProjektionSetzen(k);
         k.KoSysZeichnen();
         // The object list draws here, between the coordinate system and the scenes.

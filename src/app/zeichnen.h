@@ -21,6 +21,10 @@ void GLZustandSetzen();
 // drained. So one failing scene cannot break the passes after it.
 void Zeichnen(Programm& programm, const GLRessourcen& gl, int breite, int hoehe);
 
+// The first steps of every pass: clear colour (white only for a white background),
+// viewport, and the colour and depth buffers cleared.
+void BildLoeschen(const TKoSys& koSys, int breite, int hoehe);
+
 // The whole view transform into the projection matrix, identity model-view.
 void ProjektionSetzen(const TKoSys& koSys);
 

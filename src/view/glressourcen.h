@@ -8,7 +8,7 @@ struct GLUquadric;
 namespace orbisto {
 
 struct GLRessourcen {
-    unsigned int FontBasis = 0;   // first of the 256 glyph lists, one per Windows-1252 code
+    unsigned int FontBasis = 0;  // first of the 256 glyph lists, one per Windows-1252 code
     GLUquadric* Quadrik = nullptr;
 
     bool Vollstaendig() const { return FontBasis != 0 && Quadrik != nullptr; }

@@ -100,8 +100,8 @@ public:
     // the grid in the dark shade, then each cell twice, once for each side, in the full
     // shade. The formula is compiled into Flaechenfunktion; a syntax error throws
     // AllgemeinerFehler at the first evaluation, so not with both switches off.
-    void Funktion3dZeichnen(std::string_view formel, int nx, double xmin, double xmax, double ymin, double ymax,
-                            int ny, bool flaeche, bool gitter, const tFarbStufen& stufen);
+    void Funktion3dZeichnen(std::string_view formel, int nx, double xmin, double xmax, double ymin, double ymax, int ny,
+                            bool flaeche, bool gitter, const tFarbStufen& stufen);
     // The solid of y = formel(x) turned about the x axis, in n slices from xmin to xmax
     // and m steps round: its surface, the curve in black, the curve turned m times,
     // n + 1 circles of latitude and a stack of n cylinders of the slices' left radii.

@@ -1,38 +1,18 @@
 #include "headlessframe.h"
 
 #include "platform/glressourcen_anlegen.h"
+#include "platform/guianwendung.h"
 
 #include <GL/gl.h>
-
-#include <QGuiApplication>
 
 #include <stdexcept>
 #include <vector>
 
 namespace orbisto {
 
-void EnsureGuiApplication()
-{
-    if (QCoreApplication* app = QCoreApplication::instance()) {
-        if (!qobject_cast<QGuiApplication*>(app))
-            throw std::runtime_error("HeadlessFrame: a QCoreApplication exists, a QGuiApplication "
-                                     "is needed for the glyph lists");
-        return;
-    }
-    // The application keeps references to argc/argv, and is never destroyed: tearing Qt down
-    // during static destruction is not safe.
-    static int argc = 3;
-    static char name[] = "orbisto_tests";
-    static char platformOption[] = "-platform";
-    static char platform[] = "offscreen";
-    static char* argv[] = {name, platformOption, platform, nullptr};
-    static QGuiApplication* app = new QGuiApplication(argc, argv);
-    (void)app;
-}
-
 HeadlessFrame::HeadlessFrame(int width, int height) : gl_(width, height)
 {
-    EnsureGuiApplication();
+    GuiAnwendungSicherstellen();
     ressourcen_ = GLRessourcenAnlegen();
 }
 

@@ -15,10 +15,6 @@
 
 namespace orbisto {
 
-// Creates a QGuiApplication on the "offscreen" platform unless an application exists
-// already (a QtTest program's own one is used as it is).
-void EnsureGuiApplication();
-
 class HeadlessFrame {
 public:
     // The context is prepared by the program's own GL set-up (GLRessourcenAnlegen): depth
