@@ -11,6 +11,8 @@ struct tFarbStufen {
     float VollR, VollG, VollB;        // colour bytes / 255
     float RueckR, RueckG, RueckB;     // 0.9 x full
     float DunkelR, DunkelG, DunkelB;  // colour bytes / 382
+
+    friend bool operator==(const tFarbStufen&, const tFarbStufen&) = default;
 };
 
 // Shades of a 24-bit colour with red in the low byte ($00FFFF is yellow); the top byte

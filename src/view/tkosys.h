@@ -9,6 +9,7 @@
 // matrix, and they leave the model-view matrix as they found it.
 
 #include "core/farbstufen.h"
+#include "core/vektor3.h"
 #include "expr/exprfunction2v.h"
 
 #include <cstdint>
@@ -109,6 +110,40 @@ public:
     void RotationskoerperZeichnen(std::string_view formel, int n, double xmin, double xmax, int m, bool funktion,
                                   bool fktGitter, bool rotGitter, bool flaeche, bool zylinder,
                                   const tFarbStufen& stufen) const;
+
+    // --- Shapes of the object list -----------------------------------------------------
+    // Faces in the full shade on the outside and the back shade on the other side, grids,
+    // outlines and rims in the dark shade. The "Vektoren" switch of planes, lines and
+    // circles adds the auxiliary vectors: a ball at the support point, an arrow from the
+    // origin to it and one arrow along each direction vector, in darkened shades.
+
+    // The plane p + s u + t v over -n <= s, t <= n.
+    void EbenePRFZeichnen(int n, bool flaeche, tVektor3 p, tVektor3 u, tVektor3 v, bool gitter, bool vektoren,
+                          bool rand, const tFarbStufen& stufen) const;
+    // The plane through p with this normal, spanned by two unit vectors chosen from the
+    // normal, so its grid has unit spacing.
+    void EbenePNFZeichnen(int n, bool flaeche, tVektor3 p, tVektor3 normale, bool gitter, bool vektoren, bool rand,
+                          const tFarbStufen& stufen) const;
+    // The line p + s u for -n <= s <= n: a rod of radius r, or a thin line for r = 0.
+    void GeradePRFZeichnen(int n, bool vektoren, tVektor3 p, tVektor3 u, double r, const tFarbStufen& stufen) const;
+    // The circle of radius r about m perpendicular to the normal, in 4 n pieces; its rim
+    // a tube of radius rL, or a thin line for rL = 0.
+    void KreisMNFZeichnen(int n, bool flaeche, tVektor3 m, tVektor3 normale, double r, double rL, bool gitter,
+                          bool vektoren, bool rand, const tFarbStufen& stufen) const;
+    // The quadrilateral through four corners: its edges always, its faces on request.
+    void ViereckZeichnen(bool flaeche, const tFarbStufen& stufen, tVektor3 p1, tVektor3 p2, tVektor3 p3,
+                         tVektor3 p4) const;
+    // Upright solids standing on the centre m of their base: a box and a pyramid with
+    // base sides a (along x) and b (along y), a cylinder and a cone of radius r in
+    // `schritte` pieces; h is the height.
+    void QuaderZeichnen(bool gitter, bool mantel, tVektor3 m, double a, double b, double h, bool flaeche, bool hoehe,
+                        const tFarbStufen& stufen) const;
+    void PyramideZeichnen(bool gitter, bool mantel, tVektor3 m, double a, double b, double h, bool flaeche, bool hoehe,
+                          const tFarbStufen& stufen) const;
+    void ZylinderZeichnen(bool gitter, bool mantel, tVektor3 m, double r, double h, bool flaeche, bool hoehe,
+                          int schritte, const tFarbStufen& stufen) const;
+    void KegelZeichnen(bool gitter, bool mantel, tVektor3 m, double r, double h, bool flaeche, bool hoehe, int schritte,
+                       const tFarbStufen& stufen) const;
 
     // Pushes the model-view matrix and loads a frame with its origin at point 1 and its
     // +x axis towards point 2; returns the distance. The caller pops. With the points
