@@ -99,8 +99,9 @@ public:
 
     // The surface z = formel(x, y) over [xmin, xmax] x [ymin, ymax] in nx by ny cells:
     // the grid in the dark shade, then each cell twice, once for each side, in the full
-    // shade. The formula is compiled into Flaechenfunktion; a syntax error throws
-    // AllgemeinerFehler at the first evaluation, so not with both switches off.
+    // shade. The formula is compiled into Flaechenfunktion and evaluated once at every
+    // grid point; a syntax error throws AllgemeinerFehler at the first evaluation, so not
+    // with both switches off. More than 100000 steps in a direction are refused the same way.
     void Funktion3dZeichnen(std::string_view formel, int nx, double xmin, double xmax, double ymin, double ymax, int ny,
                             bool flaeche, bool gitter, const tFarbStufen& stufen);
     // The solid of y = formel(x) turned about the x axis, in n slices from xmin to xmax

@@ -271,3 +271,19 @@ TEST_F(Flaechen, ReversedBoundsDrawNothingAndLeaveTheMatrixAlone)
     EXPECT_EQ(f.count(PrimitiveKind::Polygon), 0);
     EXPECT_EQ(f.count(PrimitiveKind::Line), 0);
 }
+
+// A mistyped step count would keep the program busy for hours: it is refused with a
+// message before anything is evaluated or drawn.
+TEST_F(Flaechen, AbsurdStepCountsAreRefusedBeforeDrawing)
+{
+    const Frame f = Zeichnen([&] {
+        try {
+            k.Funktion3dZeichnen("x+y", 1000000, -4, 4, -4, 4, 20, true, true, stufen);
+            ADD_FAILURE() << "no error";
+        } catch (const AllgemeinerFehler& e) {
+            EXPECT_STREQ(e.what(), "Die Fläche hat zu viele Schritte: höchstens 100000 in jeder Richtung.");
+        }
+    });
+    EXPECT_TRUE(f.drawn().empty());
+    ModellviewUnveraendert();
+}
