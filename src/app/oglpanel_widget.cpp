@@ -95,12 +95,19 @@ bool TOGLPanel::Durchgang(int breite, int hoehe)
 {
     try {
         pass_(ressourcen_, breite, hoehe);
+        letzterFehler_.clear();
         return true;
     } catch (...) {
+        ++fehlschlaege_;
         // Never let an error unwind through Qt's paint machinery; show it once the
-        // paint event is over. The next pass starts afresh.
+        // paint event is over. The next pass starts afresh. The same error again, with
+        // no good pass in between, is not shown again: a timer or a mouse drag that
+        // keeps redrawing a broken list would otherwise raise box after box.
         const QString text = FehlerText(std::current_exception());
-        QTimer::singleShot(0, [text] { FehlerAnzeigen(text); });
+        if (text != letzterFehler_) {
+            letzterFehler_ = text;
+            QTimer::singleShot(0, [text] { FehlerAnzeigen(text); });
+        }
         return false;
     }
 }

@@ -4,7 +4,8 @@
 //
 // A pass draws into an off-screen framebuffer first; only a pass that completes replaces
 // the picture on screen. A pass that ends in an error leaves the previous good picture in
-// place, and its error is shown once the paint event is over.
+// place, and its error is shown once the paint event is over (a repeat of the same error
+// before a good pass only once).
 
 #include "view/glressourcen.h"
 
@@ -40,6 +41,8 @@ public:
     const GLRessourcen& Ressourcen() const { return ressourcen_; }
     // Completed passes since start; a pass that ended in an error does not count.
     long Durchgaenge() const { return durchgaenge_; }
+    // Passes that ended in an error.
+    long Fehlschlaege() const { return fehlschlaege_; }
     // Contexts this surface has been set up on (a re-parented widget gets a new one).
     int Kontexte() const { return kontexte_; }
 
@@ -68,6 +71,8 @@ private:
     // The last good picture, and the one a pass draws into; swapped when a pass completes.
     std::unique_ptr<QOpenGLFramebufferObject> bild_, arbeit_;
     long durchgaenge_ = 0;
+    long fehlschlaege_ = 0;
+    QString letzterFehler_;  // of the failed passes since the last good one
     int kontexte_ = 0;
     bool fehlerGemeldet_ = false;
 };

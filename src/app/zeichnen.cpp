@@ -1,6 +1,7 @@
 #include "app/zeichnen.h"
 
 #include "app/programm.h"
+#include "objects/objektzeichnen.h"
 #include "view/glressourcen.h"
 
 #include <GL/gl.h>
@@ -116,7 +117,7 @@ void Zeichnen(Programm& programm, const GLRessourcen& gl, int breite, int hoehe)
         BildLoeschen(k, breite, hoehe);
         ProjektionSetzen(k);
         k.KoSysZeichnen();
-        // The object list draws here, between the coordinate system and the scenes.
+        ObjekteZeichnen(k, programm.Modus, programm.Objektliste, programm.VorschauObjekt);
         programm.Szenen.AlleZeichnen(k);
     } catch (...) {
         stapel.Zurueckholen();
