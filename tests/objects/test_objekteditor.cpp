@@ -1,0 +1,82 @@
+// The value rules of the object editor: what a row shows after the user leaves it,
+// steps it or double-clicks it.
+
+#include "objects/objekteditor.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+using namespace orbisto;
+
+namespace {
+
+TEST(ObjektEditor, SchalterUndFormelnErkennen)
+{
+    for (const char* s : {"Flaeche", "Vektoren", "Zylinder", "Funktion", "Hoehe", "Mantel", "Quader", "Gitter",
+                          "FktGitter", "RotGitter"})
+        EXPECT_TRUE(IstSchalter(s)) << s;
+    for (const char* s : {"flaeche", "Flaeche ", "Schritte", "r", "", "gitter"})
+        EXPECT_FALSE(IstSchalter(s)) << s;
+    EXPECT_TRUE(IstFormel("f(x,y)"));
+    EXPECT_TRUE(IstFormel("f(x)"));
+    EXPECT_FALSE(IstFormel("xmin"));
+}
+
+struct Schritt {
+    const char* Name;
+    const char* Text;
+    double Weite;
+    std::optional<std::string> Ergebnis;
+};
+
+TEST(ObjektEditor, SchrittknoepfeHaltenJedenWertInSeinemBereich)
+{
+    const std::vector<Schritt> faelle = {
+        {"xSchritte", "1", -1, "1"},      // never below one step
+        {"xSchritte", "2,5", 0.01, "3"},  // 2,51 rounds up
+        {"xSchritte", "4", -0.1, "4"},    // 3,9 rounds back
+        {"RotSchritte", "1", -1, "1"},    // capital R: only the step rule
+        {"Flaeche", "0", 0.1, "0"},       // 0,1 is below the half
+        {"Flaeche", "1", 1, "1"},         // a switch stays 0 or 1
+        {"Flaeche", "0", 0.5, "1"},
+        {"r", "0,05", -0.1, "0"},  // radii never negative
+        {"rL", "0", -0.01, "0"},
+        {"mx", "0", -0.1, "-0,1"},
+        {"mx", "0,3", -0.1, "0,2"},          // no binary residue shows
+        {"mx", "", 1, "1"},                  // empty counts as 0
+        {"mx", "abc", 0.01, "0,01"},         // so does a text that is not a number
+        {"f(x,y)", "x+y", 1, std::nullopt},  // formulas ignore the steps
+        {"", "", 1, std::nullopt},           // rows without a parameter
+    };
+    for (const Schritt& f : faelle)
+        EXPECT_EQ(WertSchritt(f.Name, f.Text, f.Weite), f.Ergebnis) << f.Name << " " << f.Text << " " << f.Weite;
+}
+
+TEST(ObjektEditor, VerlasseneZeileWirdGeprueft)
+{
+    struct Fall {
+        const char* Name;
+        const char* Text;
+        const char* Ergebnis;
+    };
+    const Fall faelle[] = {
+        {"xSchritte", "2,5", "2"}, {"xSchritte", "0", "1"},    {"Gitter", "7", "1"}, {"Gitter", "0,4", "0"},
+        {"r", "-3", "0"},          {"px", "1,50", "1,5"},      {"px", "", "0"},      {"px", "x", "0"},
+        {"f(x)", "", "0"},         {"f(x)", "sin(x", "sin(x"}, {"", "12", ""},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(ZeileUebernehmen(f.Name, f.Text), f.Ergebnis) << f.Name << " " << f.Text;
+}
+
+TEST(ObjektEditor, DoppelklickSchaltetNurSchalter)
+{
+    EXPECT_EQ(SchalterUmschalten("Gitter", "0"), "1");
+    EXPECT_EQ(SchalterUmschalten("Gitter", "1"), "0");
+    EXPECT_EQ(SchalterUmschalten("Mantel", "abc"), "0");
+    EXPECT_EQ(SchalterUmschalten("r", "0"), std::nullopt);
+}
+
+}  // namespace
