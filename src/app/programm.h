@@ -1,6 +1,7 @@
 #pragma once
 // The program-wide state, owned in one place and handed to windows by reference.
 
+#include "objects/objektliste.h"
 #include "objects/typenliste.h"
 #include "scenes/szenenliste.h"
 #include "view/tkosys.h"
@@ -34,6 +35,8 @@ public:
     std::string GrafikDatei;
 
     tTypenliste Typenliste;  // filled on construction, never changed
+    tObjektliste Objektliste;
+    t3DObjekt VorschauObjekt;  // the object in the editor
     Szenenliste Szenen;
 };
 
