@@ -2,6 +2,7 @@
 
 #include "app/mausdrehung.h"
 #include "app/meldungen.h"
+#include "app/objektlistemodell.h"
 #include "app/oglpanel_widget.h"
 #include "app/programm.h"
 #include "app/zeichnen.h"
@@ -11,10 +12,15 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QScreen>
 #include <QSplitter>
+#include <QTableView>
 #include <QTableWidget>
 
 namespace orbisto {
@@ -131,21 +137,42 @@ void TOrbisto2013Form::GitterEinrichten()
     for (int r = 1; r < 21; ++r)
         ed->setItem(r, 0, festeZelle(QString(), knopf));
 
-    QTableWidget* liste = ui->ObjFSAGrid;
-    liste->setColumnCount(23);
-    liste->setRowCount(2);
-    liste->horizontalHeader()->hide();
+    // The object list: a header that stays in place while the rows scroll, a row per entry.
+    listenModell_ = new TObjektlisteModell(programm_, this);
+    QTableView* liste = ui->ObjFSAGrid;
+    liste->setModel(listenModell_);
     liste->verticalHeader()->hide();
-    liste->setRowHeight(1, 18);
-    liste->setColumnWidth(0, 30);
-    liste->setColumnWidth(1, 30);
-    liste->setColumnWidth(2, 120);
+    liste->verticalHeader()->setDefaultSectionSize(18);
+    QHeaderView* kopf = liste->horizontalHeader();
+    kopf->setDefaultSectionSize(30);
+    kopf->resizeSection(2, 120);
+    kopf->setSectionResizeMode(QHeaderView::Interactive);
+    kopf->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // The header is a caption, not a control: no column selection, no highlight.
+    kopf->setSectionsClickable(false);
+    kopf->setHighlightSections(false);
+    liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    liste->setSelectionMode(QAbstractItemView::SingleSelection);
+    liste->setSelectionBehavior(QAbstractItemView::SelectItems);
     liste->setTextElideMode(Qt::ElideNone);
-    for (int c = 3; c < 23; ++c)
-        liste->setColumnWidth(c, 30);
-    const QString kopf[] = {QStringLiteral("Vor"), QStringLiteral("Orig"), QStringLiteral("Objekt")};
-    for (int c = 0; c < 23; ++c)
-        liste->setItem(0, c, festeZelle(c < 3 ? kopf[c] : QString(), knopf));
+    liste->setWordWrap(false);
+    // Like any grid, the list starts with its first data cell current.
+    liste->selectionModel()->setCurrentIndex(listenModell_->index(0, 0), QItemSelectionModel::NoUpdate);
+    connect(liste, &QAbstractItemView::doubleClicked, this, &TOrbisto2013Form::ObjFSAGridDblClick);
+    // The current cell moves with the left button and the keyboard only (see eventFilter).
+    liste->viewport()->installEventFilter(this);
+    liste->installEventFilter(this);
+
+    listenMenue_ = new QMenu(liste);
+    listenMenue_->setObjectName(QStringLiteral("ObjFSAGridPopupMenu"));
+    QAction* loeschen = listenMenue_->addAction(QStringLiteral("Objekt löschen"));
+    loeschen->setObjectName(QStringLiteral("ObjFObjektLoeschenMen"));
+    connect(loeschen, &QAction::triggered, this, &TOrbisto2013Form::ObjFObjektLoeschenMenClick);
+    for (QAbstractItemView* flaeche : {static_cast<QAbstractItemView*>(liste), static_cast<QAbstractItemView*>(kopf)}) {
+        flaeche->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(flaeche, &QWidget::customContextMenuRequested, this,
+                [this, flaeche](QPoint p) { listenMenue_->popup(flaeche->viewport()->mapToGlobal(p)); });
+    }
 }
 
 void TOrbisto2013Form::MenuesVerbinden() { connect(ui->BeendenMen, &QAction::triggered, this, &QWidget::close); }
@@ -199,10 +226,7 @@ void TOrbisto2013Form::SystemZRotationTimerTimer()
 void TOrbisto2013Form::ModusSetzen(tModus modus)
 {
     programm_.Modus = modus;
-    const QColor knopf = palette().color(QPalette::Button);
-    QTableWidget* liste = ui->ObjFSAGrid;
-    liste->item(0, 0)->setBackground(modus == tModus::Original ? knopf : Gelb);
-    liste->item(0, 1)->setBackground(modus == tModus::Original ? Gelb : knopf);
+    listenModell_->ModusAnzeigen();
 }
 
 void TOrbisto2013Form::EditorZeigen(bool sichtbar)
@@ -242,6 +266,23 @@ bool TOrbisto2013Form::eventFilter(QObject* objekt, QEvent* ereignis)
 {
     if (objekt == ui->OGLPanel && ereignis->type() == QEvent::Resize)
         FormResize();
+    // The object list's current row is the one "Objekt löschen" removes. A view would also
+    // move it on a right click, the very click that opens that menu, and on typing (it
+    // searches for the typed text); the grid takes neither. The pop-up menu still comes.
+    if (objekt == ui->ObjFSAGrid->viewport()) {
+        const QEvent::Type typ = ereignis->type();
+        if ((typ == QEvent::MouseButtonPress || typ == QEvent::MouseButtonDblClick ||
+             typ == QEvent::MouseButtonRelease) &&
+            static_cast<QMouseEvent*>(ereignis)->button() != Qt::LeftButton)
+            return true;
+    }
+    if (objekt == ui->ObjFSAGrid && ereignis->type() == QEvent::KeyPress) {
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        const bool getippt = !taste->text().isEmpty() && taste->text().front().isPrint() &&
+                             !(taste->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        if (getippt)
+            return true;
+    }
     return QMainWindow::eventFilter(objekt, ereignis);
 }
 
@@ -258,6 +299,54 @@ void TOrbisto2013Form::closeEvent(QCloseEvent* event)
         event->accept();
     else
         event->ignore();
+}
+
+void TOrbisto2013Form::ListeAnzeigen()
+{
+    listenModell_->ListeAnzeigen();
+    // The current cell stays, or moved up with its vanished row; show it selected.
+    QItemSelectionModel* auswahl = ui->ObjFSAGrid->selectionModel();
+    if (auswahl->currentIndex().isValid())
+        auswahl->select(auswahl->currentIndex(), QItemSelectionModel::ClearAndSelect);
+}
+
+void TOrbisto2013Form::ObjFSAGridDblClick()
+{
+    tObjektliste& liste = programm_.Objektliste;
+    const QModelIndex zelle = ui->ObjFSAGrid->currentIndex();
+    const int r = zelle.row() + 1;
+    if (!zelle.isValid() || r > liste.ObjektAnzahl())
+        return;  // also the empty row of an empty list
+    switch (zelle.column()) {
+    case 0: liste[r].Vor = !liste[r].Vor; break;
+    case 1: liste[r].Orig = !liste[r].Orig; break;
+    default:
+        if (eintragBearbeiten_)
+            eintragBearbeiten_(r);
+    }
+    ListeAnzeigen();
+    Zeichnen();
+}
+
+void TOrbisto2013Form::ObjFObjektLoeschenMenClick()
+{
+    Programm& p = programm_;
+    const QModelIndex zelle = ui->ObjFSAGrid->currentIndex();
+    const int r = zelle.row() + 1;
+    if (!zelle.isValid() || r > p.Objektliste.ObjektAnzahl())
+        return;  // also the empty row of an empty list
+    p.Objektliste.ObjektLoeschen(r);
+    // The entry under edit keeps its number as the entries move up; if it was the one
+    // deleted, the editor keeps the object and Übernehmen adds it as a new entry rather
+    // than overwriting whichever entry took its place.
+    if (p.Modus == tModus::VorschauBearbeiten) {
+        if (r < p.EditIndex)
+            --p.EditIndex;
+        else if (r == p.EditIndex)
+            ModusSetzen(tModus::VorschauNeu);
+    }
+    ListeAnzeigen();
+    Zeichnen();
 }
 
 void TOrbisto2013Form::OGLPanelMouseDown(int x, int y) { MausGedrueckt(programm_, x, y); }

@@ -10,6 +10,7 @@
 #include <memory>
 
 class QLabel;
+class QMenu;
 
 namespace Ui {
 class TOrbisto2013Form;
@@ -21,6 +22,7 @@ class Programm;
 enum class tModus : std::int32_t;
 class TOGLPanel;
 class TKoSysSteuerPanel;
+class TObjektlisteModell;
 
 class TOrbisto2013Form : public QMainWindow {
     Q_OBJECT
@@ -49,6 +51,12 @@ public:
     void QuadratischeGrafik();
     void EditorZeigen(bool sichtbar);
 
+    // The object list grid shows the list anew; called after every change of the list.
+    void ListeAnzeigen();
+    // Installs what a double-click on an entry's name or parameters does with the entry
+    // (its number, from 1): the object editor installs its start of editing here.
+    void EintragBearbeitenSetzen(std::function<void(int)> bearbeiten) { eintragBearbeiten_ = std::move(bearbeiten); }
+
     QTimer OGLTimer;
     QTimer SystemZRotationTimer;
 
@@ -67,6 +75,8 @@ private:
     void OGLPanelMouseMove(int x, int y, bool nurLinkeTaste);
     void OGLPanelMouseUp(int x, int y);
     void GitterEinrichten();
+    void ObjFSAGridDblClick();
+    void ObjFObjektLoeschenMenClick();
     void MenuesVerbinden();
 
     Programm& programm_;
@@ -74,6 +84,9 @@ private:
     QLabel* statusPanel0_ = nullptr;
     QLabel* statusPanel1_ = nullptr;
     std::function<void()> einstellungenAnzeigen_;
+    std::function<void(int)> eintragBearbeiten_;
+    TObjektlisteModell* listenModell_ = nullptr;
+    QMenu* listenMenue_ = nullptr;
     int editorHoehe_ = 2;
     bool aufgeteilt_ = false;
 };
