@@ -1,6 +1,6 @@
 // Text, balls, segments, box edges, the coloured box and the sphere of the primitives.
 
-#include "view/cp1252.h"
+#include "core/cp1252.h"
 #include "view/glressourcen.h"
 #include "view/schritte.h"
 #include "view/tkosys.h"

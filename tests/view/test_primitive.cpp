@@ -4,7 +4,6 @@
 
 #include "core/zahltext.h"
 #include "headlessframe.h"
-#include "view/cp1252.h"
 #include "view/tkosys.h"
 
 #include <GL/gl.h>
@@ -131,28 +130,6 @@ TEST(FarbStufen, FullBackAndDarkShadesOfEachByte)
             EXPECT_FLOAT_EQ(dunkel[i], f.dunkel[i]) << i;
         }
     }
-}
-
-TEST(Cp1252, OneCodeForEveryCharacterAndAQuestionMarkForTheRest)
-{
-    const struct {
-        const char* utf8;
-        std::string cp1252;
-    } faelle[] = {
-        {"x^2 + 1", "x^2 + 1"},
-        {"Größe 5°", "Gr\xF6\xDF"
-                     "e 5\xB0"},
-        {"m² m³ ½ µ Ä", "m\xB2 m\xB3 \xBD \xB5 \xC4"},
-        {"€ „x“ – … ™", "\x80 \x84x\x93 \x96 \x85 \x99"},
-        {"α → 😀", "? ? ?"},  // no code in the code page
-        {"\xC2\x85", "?"},   // a C1 control is not the ellipsis at 0x85
-        {"a\xFF"
-         "b\xC3",
-         "a?b?"},                           // stray and cut-short bytes
-        {"\xC0\xAF\xED\xA0\x80", "?????"},  // overlong form, surrogate
-    };
-    for (const auto& f : faelle)
-        EXPECT_EQ(ToCp1252(f.utf8), f.cp1252) << f.utf8;
 }
 
 TEST_F(Primitiv, TextStartsAtItsPointInTheColourSetBefore)

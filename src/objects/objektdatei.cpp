@@ -1,0 +1,325 @@
+#include "objects/objektdatei.h"
+
+#include "core/cp1252.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+#include <cstdint>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+namespace orbisto {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr char Trenner = '|';
+
+// Texts quoted in a message are cut here: a hostile file may hold a megabyte in one field.
+constexpr std::size_t ZitatMax = 40;
+
+std::string Zitat(std::string_view text)
+{
+    if (text.size() <= ZitatMax)
+        return "'" + std::string(text) + "'";
+    std::size_t n = ZitatMax;
+    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)  // not inside a character
+        --n;
+    return "'" + std::string(text.substr(0, n)) + "…'";
+}
+
+std::string Zeile(std::size_t nr) { return "Zeile " + std::to_string(nr); }
+
+// A signed decimal integer with optional blanks around, as the program's number texts allow.
+// Leaves `wert` unset and returns false when the text is not one; `zuGross` tells an integer
+// beyond 32 bits from other text.
+bool GanzzahlLesen(std::string_view text, std::int32_t& wert, bool& zuGross)
+{
+    zuGross = false;
+    const auto leer = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && leer(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && leer(text.back()))
+        text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);  // from_chars takes '-' only
+    const std::size_t ziffern = !text.empty() && text.front() == '-' ? 1 : 0;
+    if (text.size() == ziffern || text.find_first_not_of("0123456789", ziffern) != std::string_view::npos)
+        return false;
+    const std::from_chars_result r = std::from_chars(text.data(), text.data() + text.size(), wert);
+    zuGross = r.ec == std::errc::result_out_of_range;
+    return r.ec == std::errc{};
+}
+
+t3DObjekt EintragLesen(std::string rest, std::size_t nr)
+{
+    const std::string farbtext = TokenAbspalten(rest, Trenner);
+    std::int32_t farbe = 0;
+    bool zuGross = false;
+    if (!GanzzahlLesen(farbtext, farbe, zuGross)) {
+        if (zuGross)
+            throw ObjektdateiFehler(Zeile(nr) + ": Die Farbe " + Zitat(farbtext) +
+                                    " liegt außerhalb von -2147483648 bis 2147483647");
+        throw ObjektdateiFehler(Zeile(nr) + ": " + Zitat(farbtext) + " ist kein gültiger Ganzzahlwert");
+    }
+    t3DObjekt o;
+    o.FarbeSetzen(static_cast<std::uint32_t>(farbe));  // negative values wrap, and are written back alike
+    o.Orig = TokenAbspalten(rest, Trenner) != "0";
+    o.Typname = TokenAbspalten(rest, Trenner);
+    for (std::string& p : o.Parameter) {
+        if (rest.empty())
+            break;
+        p = TokenAbspalten(rest, Trenner);
+    }
+    if (!rest.empty())
+        throw ObjektdateiFehler(Zeile(nr) + " hat mehr als " + std::to_string(ParameterMax) + " Parameter");
+    return o;
+}
+
+// A text the format cannot carry would come back as a different list, or not at all.
+void FeldPruefen(std::string_view text, std::int32_t eintrag, const std::string& feld)
+{
+    const std::string wo = "Eintrag " + std::to_string(eintrag) + ", " + feld + ": ";
+    const std::string_view nicht = " kann in einer Objektliste nicht gespeichert werden";
+    if (text.find(Trenner) != std::string_view::npos)
+        throw ObjektdateiFehler(wo + "Das Zeichen '|'" + std::string(nicht));
+    if (text.find_first_of("\r\n") != std::string_view::npos)
+        throw ObjektdateiFehler(wo + "Ein Zeilenumbruch" + std::string(nicht));
+    if (text.find('\0') != std::string_view::npos)
+        throw ObjektdateiFehler(wo + "Ein Nullzeichen" + std::string(nicht));
+    if (!IsValidUtf8(text))
+        throw ObjektdateiFehler(wo + "Der Text ist kein gültiges UTF-8");
+}
+
+fs::path Pfad(const std::string& utf8)
+{
+    return fs::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+
+std::string Grund(std::error_code ec)
+{
+    using std::errc;
+    if (ec == errc::no_such_file_or_directory)
+        return "Datei oder Verzeichnis nicht gefunden";
+    if (ec == errc::permission_denied || ec == errc::operation_not_permitted)
+        return "Zugriff verweigert";
+    if (ec == errc::no_space_on_device)
+        return "Kein Platz mehr auf dem Datenträger";
+    if (ec == errc::read_only_file_system)
+        return "Das Dateisystem ist schreibgeschützt";
+    if (ec == errc::is_a_directory)
+        return "Das ist ein Verzeichnis";
+    if (ec == errc::not_a_directory)
+        return "Ein Teil des Pfads ist kein Verzeichnis";
+    if (ec == errc::filename_too_long)
+        return "Der Name ist zu lang";
+    return ec.message();
+}
+
+std::error_code Systemfehler() { return {errno, std::generic_category()}; }
+
+// Closes the descriptor on every path out.
+class Datei {
+public:
+    explicit Datei(int fd) : fd_(fd) {}
+    Datei(const Datei&) = delete;
+    Datei& operator=(const Datei&) = delete;
+    ~Datei()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    int fd() const { return fd_; }
+    // close() reports the last write errors of some file systems, so it is checked.
+    bool schliessen()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+bool AllesSchreiben(int fd, std::string_view daten)
+{
+    while (!daten.empty()) {
+        const ssize_t n = ::write(fd, daten.data(), daten.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        daten.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// A new file beside `ziel` that nobody else has: O_EXCL refuses a name already taken. The
+// name is short whatever the target's, so a target name near the length limit still works.
+int TemporaerAnlegen(const fs::path& ziel, fs::path& temp)
+{
+    std::random_device zufall;
+    for (int versuch = 0; versuch < 100; ++versuch) {
+        char name[16];
+        const std::to_chars_result r = std::to_chars(name, name + sizeof name, zufall(), 16);
+        temp = ziel;
+        temp.replace_filename(".orbisto-" + std::string(name, r.ptr) + ".tmp");
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+}  // namespace
+
+std::string TokenAbspalten(std::string& rest, char trenner)
+{
+    const std::size_t p = rest.find(trenner);
+    if (p == std::string::npos) {
+        std::string feld = std::move(rest);
+        rest.clear();
+        return feld;
+    }
+    std::string feld = rest.substr(0, p);
+    rest.erase(0, p + 1);
+    return feld;
+}
+
+std::string ObjektlisteText(const tObjektliste& liste)
+{
+    std::string text(ObjektlisteKopf);
+    text += "\r\n";
+    for (std::int32_t i = 1; i <= liste.ObjektAnzahl(); ++i) {
+        const t3DObjekt& o = liste[i];
+        FeldPruefen(o.Typname, i, "Typname");
+        text += std::to_string(static_cast<std::int32_t>(o.Farbe()));
+        text += o.Orig ? "|1|" : "|0|";
+        text += o.Typname;
+        for (std::size_t k = 0; k < o.Parameter.size(); ++k) {
+            FeldPruefen(o.Parameter[k], i, "Parameter " + std::to_string(k + 1));
+            text += Trenner;
+            text += o.Parameter[k];
+        }
+        text += "\r\n";
+    }
+    // Windows-1252 where it holds the text, but not where its bytes would also read as
+    // UTF-8 (as "Ã¤" would): the reader would take them for UTF-8 and change the text.
+    std::optional<std::string> cp1252 = ToCp1252Lossless(text);
+    if (cp1252 && (*cp1252 == text || !IsValidUtf8(*cp1252)))
+        return std::move(*cp1252);
+    return text;
+}
+
+tObjektliste ObjektlisteLesen(std::string_view bytes)
+{
+    if (bytes.size() > ObjektdateiGroesseMax)
+        throw ObjektdateiFehler("Die Datei ist zu groß für eine Objektliste (mehr als " +
+                                std::to_string(ObjektdateiGroesseMax >> 20) + " MB)");
+    std::string text;
+    if (IsValidUtf8(bytes)) {
+        text = bytes;
+        if (text.starts_with("\xEF\xBB\xBF"))
+            text.erase(0, 3);
+    } else {
+        text = FromCp1252(bytes);
+    }
+    // Empty lines at the end are exactly the trailing run of line-end characters.
+    const std::size_t ende = text.find_last_not_of("\r\n") + 1;  // npos + 1 == 0: no line at all
+
+    tObjektliste liste;
+    std::size_t nr = 0;
+    for (std::size_t pos = 0; pos < ende || nr == 0;) {
+        const std::size_t zeilenende = std::min(text.find_first_of("\r\n", pos), ende);
+        const std::string_view zeile = std::string_view(text).substr(pos, zeilenende - pos);
+        pos = zeilenende + (text.compare(zeilenende, 2, "\r\n") == 0 ? 2 : 1);
+        ++nr;
+        if (nr == 1) {
+            if (zeile != ObjektlisteKopf)
+                throw ObjektdateiFehler("Abbruch: Datei ist keine Objektliste zu Orbisto");
+            continue;
+        }
+        if (zeile.find('\0') != std::string_view::npos)
+            throw ObjektdateiFehler(Zeile(nr) + " enthält ein Nullzeichen; die Datei ist keine Textdatei");
+        if (zeile.empty())
+            throw ObjektdateiFehler(Zeile(nr) + " ist leer; leere Zeilen sind nur am Ende der Datei erlaubt");
+        if (liste.Voll())
+            throw ObjektdateiFehler(Zeile(nr) + ": Die Datei hat mehr als " + std::to_string(ObjekteMax) +
+                                    " Objekte; Orbisto fasst höchstens " + std::to_string(ObjekteMax));
+        liste.ObjektAnhaengen(EintragLesen(std::string(zeile), nr));
+    }
+    return liste;
+}
+
+void ObjektlisteSpeichern(const std::string& pfad, const tObjektliste& liste)
+{
+    const std::string text = ObjektlisteText(liste);
+    const auto fehler = [&pfad](std::error_code ec) {
+        return ObjektdateiFehler("Die Objektliste konnte nicht in „" + pfad + "“ gespeichert werden: " + Grund(ec));
+    };
+
+    fs::path ziel = Pfad(pfad);
+    std::error_code ec;
+    // Through a link to the file it points at, so the link stays.
+    if (fs::is_symlink(ziel, ec)) {
+        fs::path echt = fs::canonical(ziel, ec);
+        if (!ec)
+            ziel = std::move(echt);
+    }
+    fs::path temp;
+    Datei datei(TemporaerAnlegen(ziel, temp));
+    if (datei.fd() < 0)
+        throw fehler(Systemfehler());
+
+    const fs::file_status alt = fs::status(ziel, ec);
+    if (!ec && fs::exists(alt))  // the list keeps the access rights the old file had
+        ::fchmod(datei.fd(), static_cast<mode_t>(alt.permissions() & fs::perms::mask));
+
+    // On disk before it replaces the old file, so a crash cannot leave an empty list behind.
+    if (!AllesSchreiben(datei.fd(), text) || ::fsync(datei.fd()) != 0 || !datei.schliessen()) {
+        const std::error_code grund = Systemfehler();
+        fs::remove(temp, ec);
+        throw fehler(grund);
+    }
+    fs::rename(temp, ziel, ec);
+    if (ec) {
+        const std::error_code grund = ec;
+        fs::remove(temp, ec);
+        throw fehler(grund);
+    }
+}
+
+tObjektliste ObjektlisteLaden(const std::string& pfad)
+{
+    const auto fehler = [&pfad](std::error_code ec) {
+        return ObjektdateiFehler("Die Datei „" + pfad + "“ konnte nicht gelesen werden: " + Grund(ec));
+    };
+    Datei datei(::open(Pfad(pfad).c_str(), O_RDONLY | O_CLOEXEC));
+    if (datei.fd() < 0)
+        throw fehler(Systemfehler());
+    // One byte more than allowed is enough to know the file is too large.
+    std::string bytes;
+    char puffer[65536];
+    while (bytes.size() <= ObjektdateiGroesseMax) {
+        const ssize_t n = ::read(datei.fd(), puffer, sizeof puffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw fehler(Systemfehler());
+        if (n == 0)
+            break;
+        bytes.append(puffer, static_cast<std::size_t>(n));
+    }
+    return ObjektlisteLesen(bytes);
+}
+
+}  // namespace orbisto
