@@ -1,5 +1,6 @@
 #include "app/objektlistemodell.h"
 
+#include "app/farben.h"
 #include "app/programm.h"
 
 #include <QBrush>
@@ -13,14 +14,7 @@ namespace orbisto {
 
 namespace {
 
-const QColor Gelb(0xFF, 0xFF, 0x00);
 const QString Markierung = QStringLiteral(" *");
-
-// Colours are kept with red in the low byte.
-QColor FarbeAlsQColor(std::uint32_t farbe)
-{
-    return QColor(int(farbe & 0xFF), int((farbe >> 8) & 0xFF), int((farbe >> 16) & 0xFF));
-}
 
 QFont MarkierungsSchrift()
 {

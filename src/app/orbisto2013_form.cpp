@@ -2,6 +2,7 @@
 
 #include "app/mausdrehung.h"
 #include "app/meldungen.h"
+#include "app/objekteditor_widget.h"
 #include "app/objektlistemodell.h"
 #include "app/oglpanel_widget.h"
 #include "app/programm.h"
@@ -16,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QScreen>
@@ -26,16 +28,6 @@
 namespace orbisto {
 
 namespace {
-
-const QColor Gelb(0xFF, 0xFF, 0x00);  // 0x00FFFF with red in the low byte: red and green full
-
-QTableWidgetItem* festeZelle(const QString& text, const QColor& hintergrund)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled);
-    item->setBackground(hintergrund);
-    return item;
-}
 
 // Gives the first pane of a splitter an exact size; the second takes the rest.
 void ersteSeiteSetzen(QSplitter* splitter, int groesse)
@@ -93,6 +85,12 @@ void TOrbisto2013Form::FormCreate()
 
     GitterEinrichten();
     ModusSetzen(tModus::Original);
+    objektEditor_ = new TObjektEditor(programm_, ui->ObjEdScrollBox, ui->ObjEdToolBar, ui->ObjEdSAGrid,
+                                      {[this] { Zeichnen(); }, [this] { ListeAnzeigen(); },
+                                       [this](tModus modus) { ModusSetzen(modus); },
+                                       [this](bool sichtbar) { EditorZeigen(sichtbar); }},
+                                      this);
+    EintragBearbeitenSetzen([this](int r) { objektEditor_->EintragBearbeiten(r); });
 
     statusPanel0_ = new QLabel(QStringLiteral(" (X/Y) = (0/0)"), this);
     statusPanel0_->setObjectName(QStringLiteral("StatusPanel0"));
@@ -124,19 +122,6 @@ void TOrbisto2013Form::FormCreate()
 
 void TOrbisto2013Form::GitterEinrichten()
 {
-    const QColor knopf = palette().color(QPalette::Button);
-
-    QTableWidget* ed = ui->ObjEdSAGrid;
-    ed->setColumnCount(2);
-    ed->setRowCount(21);
-    ed->horizontalHeader()->hide();
-    ed->verticalHeader()->hide();
-    ed->verticalHeader()->setDefaultSectionSize(18);
-    ed->setItem(0, 0, festeZelle(QStringLiteral("Objekt"), Gelb));
-    ed->setItem(0, 1, festeZelle(QString(), Gelb));
-    for (int r = 1; r < 21; ++r)
-        ed->setItem(r, 0, festeZelle(QString(), knopf));
-
     // The object list: a header that stays in place while the rows scroll, a row per entry.
     listenModell_ = new TObjektlisteModell(programm_, this);
     QTableView* liste = ui->ObjFSAGrid;
@@ -175,7 +160,17 @@ void TOrbisto2013Form::GitterEinrichten()
     }
 }
 
-void TOrbisto2013Form::MenuesVerbinden() { connect(ui->BeendenMen, &QAction::triggered, this, &QWidget::close); }
+void TOrbisto2013Form::MenuesVerbinden()
+{
+    connect(ui->BeendenMen, &QAction::triggered, this, &QWidget::close);
+    // Every item of the menu "Mathematik" starts a new object of the type its name says.
+    for (QAction* typ : ui->MathematikMen->actions()) {
+        if (typ->isSeparator())
+            continue;
+        connect(typ, &QAction::triggered, this,
+                [this, typ] { FehlerAbfangen([&] { objektEditor_->ObjEdStartMenClick(typ->objectName()); }); });
+    }
+}
 
 void TOrbisto2013Form::Zeichnen()
 {
@@ -233,7 +228,8 @@ void TOrbisto2013Form::EditorZeigen(bool sichtbar)
 {
     int hoehe = 2;
     if (sichtbar) {
-        const int client = centralWidget()->height();
+        // The client area reaches down to the window's bottom edge, status bar included.
+        const int client = height() - menuBar()->height();
         hoehe = client > 400 ? client - 340 : 100;
     }
     editorHoehe_ = hoehe;

@@ -23,6 +23,7 @@ enum class tModus : std::int32_t;
 class TOGLPanel;
 class TKoSysSteuerPanel;
 class TObjektlisteModell;
+class TObjektEditor;
 
 class TOrbisto2013Form : public QMainWindow {
     Q_OBJECT
@@ -34,6 +35,7 @@ public:
     Programm& programm() { return programm_; }
     TOGLPanel* OGLPanel() const;
     TKoSysSteuerPanel* KoSysSteuerPanel() const;
+    TObjektEditor* ObjektEditor() const { return objektEditor_; }
 
     // The render pass, at once. Does nothing until the drawing surface exists.
     void Zeichnen();
@@ -80,6 +82,7 @@ private:
     void MenuesVerbinden();
 
     Programm& programm_;
+    TObjektEditor* objektEditor_ = nullptr;
     std::unique_ptr<Ui::TOrbisto2013Form> ui;
     QLabel* statusPanel0_ = nullptr;
     QLabel* statusPanel1_ = nullptr;

@@ -216,6 +216,35 @@ void Orthogonal(GlyphPainter& g, Abzeichen art) { Sichtraum(g, {1.5, 6.5, 8, 8},
 
 void Frustum(GlyphPainter& g, Abzeichen art) { Sichtraum(g, {1.5, 9.5, 4, 4}, {5.5, 0.5, 10, 10}, art); }
 
+// The editor's step buttons: a plus or minus whose size says how far it steps, with
+// one, two or three bars under it for 1, 0,1 and 0,01, like the places of the step.
+void WertSchritt(GlyphPainter& g, bool plus, int stellen)
+{
+    const qreal halb = stellen == 1 ? 6.5 : stellen == 2 ? 5 : 3.5;
+    const QPointF m(8, 6);
+    g.line(m - QPointF(halb, 0), m + QPointF(halb, 0), g.ink(), 2);
+    if (plus)
+        g.line(m - QPointF(0, halb), m + QPointF(0, halb), g.ink(), 2);
+    for (int k = 0; k < stellen; ++k) {
+        const qreal x = 8 + (k - (stellen - 1) / 2.0) * 3.5;
+        g.line({x - 1.5, 14}, {x + 1.5, 14}, GlyphPainter::Blue, 2);
+    }
+}
+
+// Taking the object into the list: an arrow into the lines of a list.
+void InListe(GlyphPainter& g)
+{
+    for (qreal y : {3.5, 8.5, 13.5})
+        g.line({10, y}, {15.5, y}, g.ink(), 1);
+    g.arrow({0.5, 8.5}, {8.5, 8.5}, GlyphPainter::Green, 2, 4.5, 3.5);
+}
+
+void Kreuz(GlyphPainter& g)
+{
+    g.line({3, 3}, {13, 13}, GlyphPainter::Red, 2);
+    g.line({13, 3}, {3, 13}, GlyphPainter::Red, 2);
+}
+
 struct Glyphe {
     const char* knopf;
     Zeichnung zeichnung;
@@ -254,6 +283,14 @@ constexpr Glyphe Glyphen[] = {
     {"OminusRxSpeedButton", [](GlyphPainter& g) { Orthogonal(g, Abzeichen::Minus); }},
     {"PplusRxSpeedButton", [](GlyphPainter& g) { Frustum(g, Abzeichen::Plus); }},
     {"PminusRxSpeedButton", [](GlyphPainter& g) { Frustum(g, Abzeichen::Minus); }},
+    {"ObjEdMinus1RxSpeedButton", [](GlyphPainter& g) { WertSchritt(g, false, 1); }},
+    {"ObjEdMinus01RxSpeedButton", [](GlyphPainter& g) { WertSchritt(g, false, 2); }},
+    {"ObjEdMinus001RxSpeedButton", [](GlyphPainter& g) { WertSchritt(g, false, 3); }},
+    {"ObjEdPlus001RxSpeedButton", [](GlyphPainter& g) { WertSchritt(g, true, 3); }},
+    {"ObjEdPlus01RxSpeedButton", [](GlyphPainter& g) { WertSchritt(g, true, 2); }},
+    {"ObjEdPlus1RxSpeedButton", [](GlyphPainter& g) { WertSchritt(g, true, 1); }},
+    {"ObjEdEinfuegenRxSpeedButton", InListe},
+    {"ObjEdSchliessenRxSpeedButton", Kreuz},
 };
 
 // Paints the glyph anew for each request. QIcon asks for the device pixel size (logical

@@ -1,5 +1,6 @@
 #pragma once
-// The pictures of the view control buttons (control panel and projection settings), drawn
+// The pictures of the view control buttons (control panel and projection settings) and of
+// the object editor's buttons, drawn
 // as vectors: an icon paints itself at every size and device pixel ratio it is asked for.
 //
 // One visual language throughout: an axis is shown in its colour from the view (x red,

@@ -31,7 +31,11 @@ const char* const Knoepfe[] = {
     "PerspektivePlusRxSpeedButton", "PerspektiveMinusRxSpeedButton",
     "PerspektiveResetSpeedButton",  "OplusRxSpeedButton",
     "OminusRxSpeedButton",          "PplusRxSpeedButton",
-    "PminusRxSpeedButton",
+    "PminusRxSpeedButton",          "ObjEdMinus1RxSpeedButton",
+    "ObjEdMinus01RxSpeedButton",    "ObjEdMinus001RxSpeedButton",
+    "ObjEdPlus001RxSpeedButton",    "ObjEdPlus01RxSpeedButton",
+    "ObjEdPlus1RxSpeedButton",      "ObjEdEinfuegenRxSpeedButton",
+    "ObjEdSchliessenRxSpeedButton",
 };
 
 QImage Bild(const QIcon& icon, int groesse, QIcon::Mode mode = QIcon::Normal)
