@@ -10,6 +10,7 @@
 #include <QColorDialog>
 #include <QEvent>
 #include <QHeaderView>
+#include <QLayout>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -88,6 +89,12 @@ TObjektEditor::TObjektEditor(Programm& programm, QScrollArea* scrollBox, QToolBa
 
 void TObjektEditor::ToolBarEinrichten(QToolBar* toolBar)
 {
+    // All ten controls side by side within the left panel's width.
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    toolBar->setIconSize(QSize(16, 16));
+    toolBar->layout()->setSpacing(0);
+    toolBar->layout()->setContentsMargins(0, 0, 0, 0);
     farbFeld_ = new QToolButton(toolBar);
     farbFeld_->setObjectName(QStringLiteral("ObjEdColorPanel"));
     farbFeld_->setFixedSize(50, 20);
@@ -106,6 +113,7 @@ void TObjektEditor::ToolBarEinrichten(QToolBar* toolBar)
         k->setRepeat(wiederholen);
         k->setInitialPause(500);
         k->setRepeatInterval(100);
+        k->setFixedSize(23, 22);
         k->setOnClick(std::move(tun));
         toolBar->addWidget(k);
     };
