@@ -15,7 +15,7 @@ namespace orbisto {
 
 namespace {
 
-using Zeichnung = void (*)(GlyphPainter&);
+using Zeichnung = GlyphZeichnung;
 
 enum class Achse { X, Y, Z };
 
@@ -338,11 +338,13 @@ private:
 
 }  // namespace
 
+QIcon GlyphIcon(GlyphZeichnung zeichnung) { return QIcon(new SteuerGlyphenEngine(zeichnung)); }
+
 QIcon SteuerGlyphe(const QString& knopfName)
 {
     for (const Glyphe& glyphe : Glyphen) {
         if (knopfName == QLatin1String(glyphe.knopf))
-            return QIcon(new SteuerGlyphenEngine(glyphe.zeichnung));
+            return GlyphIcon(glyphe.zeichnung);
     }
     return {};
 }

@@ -14,6 +14,13 @@
 
 namespace orbisto {
 
+class GlyphPainter;
+
+// A button picture drawn by `zeichnung` on the 16 x 16 grid of GlyphPainter, at whatever
+// size and device pixel ratio it is shown; scene windows make their own glyphs this way.
+using GlyphZeichnung = void (*)(GlyphPainter&);
+QIcon GlyphIcon(GlyphZeichnung zeichnung);
+
 // The glyph of a view control button, by the button's objectName; a null QIcon for an unknown name.
 QIcon SteuerGlyphe(const QString& knopfName);
 
