@@ -1,8 +1,13 @@
 #include "app/fensterliste.h"
 
+#include "app/hilfe_form.h"
+#include "app/hilfeseite.h"
+#include "app/info_form.h"
+#include "app/meldungen.h"
 #include "app/orbisto2013_form.h"
 #include "app/programm.h"
 #include "app/szenentabelle.h"
+#include "app/testmemo_form.h"
 #include "view/einstellungen_form.h"
 
 #include <QAction>
@@ -12,6 +17,18 @@
 
 namespace orbisto {
 
+namespace {
+
+QAction* Menue(const TOrbisto2013Form& hauptfenster, const QString& name)
+{
+    auto* menue = hauptfenster.findChild<QAction*>(name);
+    if (!menue)
+        throw std::logic_error("the main window has no menu item " + name.toStdString());
+    return menue;
+}
+
+}  // namespace
+
 TFensterliste::TFensterliste(Programm& programm, TOrbisto2013Form& hauptfenster)
 {
     einstellungen_ =
@@ -20,10 +37,18 @@ TFensterliste::TFensterliste(Programm& programm, TOrbisto2013Form& hauptfenster)
         if (fenster)
             fenster->EinstellungenAnzeigen();
     });
-    auto* projektionsdaten = hauptfenster.findChild<QAction*>(QStringLiteral("ProjektionsdatenMen"));
-    if (!projektionsdaten)
-        throw std::logic_error("the main window has no menu item ProjektionsdatenMen");
-    QObject::connect(projektionsdaten, &QAction::triggered, einstellungen_, &TEinstellungenForm::Zeigen);
+    QObject::connect(Menue(hauptfenster, QStringLiteral("ProjektionsdatenMen")), &QAction::triggered, einstellungen_,
+                     &TEinstellungenForm::Zeigen);
+
+    testMemo_ = new TTestMemoForm(&hauptfenster);
+    info_ = new TInfoForm(&hauptfenster);
+    htmlHilfe_ = new THtmlHilfeForm(&hauptfenster);
+    QObject::connect(Menue(hauptfenster, QStringLiteral("TestMen")), &QAction::triggered, testMemo_,
+                     [fenster = testMemo_] { FehlerAbfangen([fenster] { fenster->Zeigen(); }); });
+    QObject::connect(Menue(hauptfenster, QStringLiteral("InfoMen")), &QAction::triggered, info_,
+                     [fenster = info_] { FehlerAbfangen([fenster] { fenster->InfoMenClick(); }); });
+    QObject::connect(Menue(hauptfenster, QStringLiteral("BeschreibungMen")), &QAction::triggered, htmlHilfe_,
+                     [fenster = htmlHilfe_] { FehlerAbfangen([fenster] { BeschreibungMenClick(*fenster); }); });
 
     const SzenenUmgebung umgebung{programm, [&hauptfenster] { hauptfenster.Zeichnen(); }, &hauptfenster};
     for (const SzenenEintrag& e : SzenenTabelle) {

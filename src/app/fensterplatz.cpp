@@ -13,4 +13,17 @@ void FensterPlatzieren(QWidget* fenster, const QWidget* hauptfenster)
     fenster->move(hauptfenster->pos() + QPoint(50, 50));
 }
 
+void ObenHalten(QWidget* fenster, bool oben)
+{
+    if (ObenGehalten(fenster) == oben)
+        return;
+    // New flags hide a visible window (Qt re-creates it); it keeps its position.
+    const bool sichtbar = fenster->isVisible();
+    fenster->setWindowFlag(Qt::WindowStaysOnTopHint, oben);
+    if (sichtbar)
+        fenster->show();
+}
+
+bool ObenGehalten(const QWidget* fenster) { return fenster->windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+
 }  // namespace orbisto
