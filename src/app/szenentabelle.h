@@ -5,6 +5,7 @@
 
 #include "app/programm.h"
 #include "app/szenenform.h"
+#include "scenes/math/quadernetz_form.h"
 #include "scenes/szenenliste.h"
 
 #include <array>
@@ -44,7 +45,7 @@ inline constexpr std::array<SzenenEintrag, SzenenAnzahl> SzenenTabelle{{
     {SzenenNr::VektorKugel, "VektorKugelMen", nullptr},
     {SzenenNr::VektorOrt, "VektorOrtMen", nullptr},
     {SzenenNr::VektorSpatprodukt, "VektorSpatproduktMen", nullptr},
-    {SzenenNr::QuaderNetz, "QuaderNetzMen", nullptr},
+    {SzenenNr::QuaderNetz, "QuaderNetzMen", &SzeneAnlegen<SzenenNr::QuaderNetz, TQuaderNetz, TQuaderNetzForm>},
     {SzenenNr::Wurf, "WurfMen", nullptr},
     {SzenenNr::EbeneWellen, "EbeneWellenMen", nullptr},
     {SzenenNr::LongitudinalWelle, "LongitudinalWelleMen", nullptr},
