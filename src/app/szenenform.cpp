@@ -2,6 +2,7 @@
 
 #include "app/fensterplatz.h"
 #include "app/meldungen.h"
+#include "app/spinedit_widget.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -43,6 +44,12 @@ void TSzenenForm::SchalterVerbinden(QAbstractButton* schalter, std::function<voi
         if (an || !nurEin)
             FehlerAbfangen(onClick);
     });
+}
+
+void TSzenenForm::SpinEditsVerbinden()
+{
+    for (TSpinEdit* feld : findChildren<TSpinEdit*>())
+        connect(feld, &TSpinEdit::Change, this, [this] { FehlerAbfangen([this] { DatenAenderungClick(); }); });
 }
 
 void TSzenenForm::closeEvent(QCloseEvent* event)

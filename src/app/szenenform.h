@@ -6,6 +6,7 @@
 // - Check boxes and radio buttons run their handler whenever their state changes, also when
 //   the program changes it (Qt's toggled, not clicked): a check box on every change, a radio
 //   button when it becomes the checked one. A screen reader's toggle reaches the handler too.
+// - Spin edits run it on every change of their text (TSpinEdit::Change): typed, stepped or set.
 // - Closing the window switches the scene's main check box off; its handler then stores the
 //   switch in the model and redraws, so a closed scene disappears from the picture.
 // - An error raised by a handler is shown in the one error box and goes no further.
@@ -18,6 +19,10 @@
 //   protected:
 //       void DatenAenderungClick() override;  // controls -> model, result texts, Zeichnen()
 //   };
+//
+// whose constructor builds the .ui, sets the start values, names the main switch, wires the
+// controls (SchalterVerbinden, SpinEditsVerbinden) and runs DatenAenderungClick once.
+// src/scenes/math/vektorgerade_form.* is the example.
 
 #include <QWidget>
 
@@ -62,6 +67,9 @@ protected:
     void SchalterVerbinden();
     // Wires one check box or radio button to a handler of its own instead.
     void SchalterVerbinden(QAbstractButton* schalter, std::function<void()> onClick);
+    // Wires every spin edit of the window to DatenAenderungClick. Call it after the start
+    // values are set, so setting them runs nothing.
+    void SpinEditsVerbinden();
 
     // The check box that switches the whole scene on and off.
     void HauptschalterSetzen(QCheckBox* schalter) { hauptschalter_ = schalter; }

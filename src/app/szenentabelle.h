@@ -6,6 +6,8 @@
 #include "app/programm.h"
 #include "app/szenenform.h"
 #include "scenes/math/quadernetz_form.h"
+#include "scenes/math/vektorgerade.h"
+#include "scenes/math/vektorgerade_form.h"
 #include "scenes/szenenliste.h"
 
 #include <array>
@@ -40,7 +42,8 @@ inline constexpr std::array<SzenenEintrag, SzenenAnzahl> SzenenTabelle{{
     {SzenenNr::LineareAbh, "LineareAbhMen", nullptr},
     {SzenenNr::SchnittGE, "SchnittGEMen", nullptr},
     {SzenenNr::VektorEbene, "VektorEbeneMen", nullptr},
-    {SzenenNr::VektorGerade, "VektorGeradeMen", nullptr},
+    {SzenenNr::VektorGerade, "VektorGeradeMen",
+     &SzeneAnlegen<SzenenNr::VektorGerade, TVektorGerade, TVektorGeradeForm>},
     {SzenenNr::VektorKreis, "VektorKreisMen", nullptr},
     {SzenenNr::VektorKugel, "VektorKugelMen", nullptr},
     {SzenenNr::VektorOrt, "VektorOrtMen", nullptr},

@@ -446,7 +446,7 @@ private slots:
         for (const SzenenEintrag& e : SzenenTabelle) {
             auto* menue = form->findChild<QAction*>(QString::fromUtf8(e.menue.data(), e.menue.size()));
             QVERIFY2(menue, e.menue.data());
-            // No scene has a window yet: its item is greyed out rather than doing nothing.
+            // A scene without a window yet has its item greyed out rather than doing nothing.
             QCOMPARE(menue->isEnabled(), e.anlegen != nullptr);
             QCOMPARE(fenster.Szene(e.nr) != nullptr, e.anlegen != nullptr);
         }
