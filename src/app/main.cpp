@@ -1,13 +1,17 @@
 #include "app/fensterliste.h"
+#include "app/kommandozeile.h"
 #include "app/meldungen.h"
 #include "app/oglpanel_widget.h"
 #include "app/orbisto2013_form.h"
 #include "app/programm.h"
 #include "app/sprache.h"
+#include "app/startlisten.h"
 #include "platform/glpruefen.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
+#include <QTimer>
 
 namespace {
 
@@ -29,12 +33,20 @@ public:
 
 int main(int argc, char* argv[])
 {
+    // Pictures, help and version need no window, and must work where no display exists.
+    if (orbisto::OhneFenster(argc, argv))
+        return orbisto::OhneFensterAusfuehren(argc, argv);
+
     orbisto::TOGLPanel::StandardFormatSetzen();  // before any widget exists
 
     OrbistoApplication app(argc, argv);
-    app.setApplicationName(QStringLiteral("Orbisto"));
+    orbisto::AnwendungBenennen(app);
+    app.setWindowIcon(QIcon(QStringLiteral(":/orbisto.svg")));
     app.setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     orbisto::DeutschEinrichten(app);
+    const std::optional<QStringList> listen = orbisto::FensterArgumente(app);
+    if (!listen)
+        return 2;
 
     if (!orbisto::OpenGLVerfuegbar()) {
         orbisto::Fehlermeldung(QStringLiteral("OpenGL steht auf diesem Rechner nicht zur Verfügung.\r"
@@ -46,5 +58,7 @@ int main(int argc, char* argv[])
     orbisto::TOrbisto2013Form hauptfenster(programm);
     const orbisto::TFensterliste fenster(programm, hauptfenster);
     hauptfenster.show();
+    // Once the window is up, so that a message about a list has the window behind it.
+    QTimer::singleShot(0, &hauptfenster, [&] { orbisto::ListenBeimStartOeffnen(hauptfenster, *listen); });
     return app.exec();
 }

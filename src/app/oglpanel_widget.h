@@ -43,6 +43,8 @@ public:
     long Durchgaenge() const { return durchgaenge_; }
     // Passes that ended in an error.
     long Fehlschlaege() const { return fehlschlaege_; }
+    // The error of the last pass if it failed, else empty.
+    const QString& LetzterFehler() const { return letzterFehler_; }
     // Contexts this surface has been set up on (a re-parented widget gets a new one).
     int Kontexte() const { return kontexte_; }
 

@@ -1,5 +1,6 @@
 #include "app/orbisto2013_form.h"
 
+#include "app/grafikexport.h"
 #include "app/mausdrehung.h"
 #include "app/meldungen.h"
 #include "app/objekteditor_widget.h"
@@ -163,6 +164,7 @@ void TOrbisto2013Form::GitterEinrichten()
 void TOrbisto2013Form::MenuesVerbinden()
 {
     connect(ui->BeendenMen, &QAction::triggered, this, &QWidget::close);
+    new TGrafikExport(*this, ui->GrafikKopierenMen, ui->GrafikSpeichernUnterMen);
     // Every item of the menu "Mathematik" starts a new object of the type its name says.
     for (QAction* typ : ui->MathematikMen->actions()) {
         if (typ->isSeparator())
