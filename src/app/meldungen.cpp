@@ -52,6 +52,25 @@ bool Bestaetigung(const QString& text, QWidget* parent)
     return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 
+tAntwort Frage(const QString& text, QWidget* parent)
+{
+    signalton();
+    QMessageBox box(QMessageBox::Question, QString(), QString(),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    Einrichten(box, text);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    if (box.clickedButton() == box.button(QMessageBox::Yes))
+        return tAntwort::Ja;
+    if (box.clickedButton() == box.button(QMessageBox::No))
+        return tAntwort::Nein;
+    return tAntwort::Abbrechen;
+}
+
 bool FehlerAnzeigen(const QString& text)
 {
     if (fehlerBoxOffen)

@@ -19,6 +19,11 @@ void Fehlermeldung(const QString& text, QWidget* parent = nullptr);
 // counts as "Nein".
 bool Bestaetigung(const QString& text, QWidget* parent = nullptr);
 
+// Beep, then a question with "Ja", "Nein" and "Abbrechen". Escape or closing the box
+// counts as "Abbrechen": whoever backs out of the box wants nothing to happen.
+enum class tAntwort { Ja, Nein, Abbrechen };
+tAntwort Frage(const QString& text, QWidget* parent = nullptr);
+
 // The one box for an error that no handler caught. While it is open, further calls
 // show nothing and return false, so a timer that keeps failing cannot stack up boxes.
 bool FehlerAnzeigen(const QString& text);

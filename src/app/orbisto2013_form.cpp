@@ -4,6 +4,7 @@
 #include "app/mausdrehung.h"
 #include "app/meldungen.h"
 #include "app/objekteditor_widget.h"
+#include "app/objektlistedatei_aktionen.h"
 #include "app/objektlistemodell.h"
 #include "app/oglpanel_widget.h"
 #include "app/programm.h"
@@ -64,6 +65,9 @@ void TOrbisto2013Form::FormCreate()
     connect(&OGLTimer, &QTimer::timeout, this, &TOrbisto2013Form::OGLTimerTimer);
     SystemZRotationTimer.setInterval(50);
     connect(&SystemZRotationTimer, &QTimer::timeout, this, &TOrbisto2013Form::SystemZRotationTimerTimer);
+    ObjFListeOpenTimer.setInterval(300);
+    ObjFListeOpenTimer.setSingleShot(true);
+    connect(&ObjFListeOpenTimer, &QTimer::timeout, this, &TOrbisto2013Form::ObjFListeOpenTimerTimer);
 
     // The drawing surface: its context and glyph lists come with its first showing.
     ui->OGLPanel->SetRenderPass(
@@ -163,6 +167,16 @@ void TOrbisto2013Form::GitterEinrichten()
 
 void TOrbisto2013Form::MenuesVerbinden()
 {
+    dateiAktionen_ = std::make_unique<TObjektlisteDateiAktionen>(
+        programm_, TObjektlisteDateiAktionen::Umgebung{this, [this] { Zeichnen(); }, [this] { ListeAnzeigen(); },
+                                                       [this] { ObjFListeOpenTimer.start(); }});
+    const auto verbinden = [this](QAction* eintrag, void (TObjektlisteDateiAktionen::*aktion)()) {
+        connect(eintrag, &QAction::triggered, this,
+                [this, aktion] { FehlerAbfangen([this, aktion] { (dateiAktionen_.get()->*aktion)(); }); });
+    };
+    verbinden(ui->OLNeuMen, &TObjektlisteDateiAktionen::OLNeuMenClick);
+    verbinden(ui->OLOeffnenMen, &TObjektlisteDateiAktionen::OLOeffnenMenClick);
+    verbinden(ui->OLSpeichernUnterMen, &TObjektlisteDateiAktionen::OLSpeichernUnterMenClick);
     connect(ui->BeendenMen, &QAction::triggered, this, &QWidget::close);
     new TGrafikExport(*this, ui->GrafikKopierenMen, ui->GrafikSpeichernUnterMen);
     // Every item of the menu "Mathematik" starts a new object of the type its name says.
@@ -172,6 +186,21 @@ void TOrbisto2013Form::MenuesVerbinden()
         connect(typ, &QAction::triggered, this,
                 [this, typ] { FehlerAbfangen([&] { objektEditor_->ObjEdStartMenClick(typ->objectName()); }); });
     }
+}
+
+void TOrbisto2013Form::DateiDialogSetzen(DateiDialogFunktion dialog)
+{
+    dateiAktionen_->DialogSetzen(std::move(dialog));
+}
+
+// A list has been loaded: the mouse may turn the view again, and the list shows in the
+// default view. The pause keeps the button release that closed the file dialog, which may
+// land on the drawing surface, from turning the view.
+void TOrbisto2013Form::ObjFListeOpenTimerTimer()
+{
+    ObjFListeOpenTimer.stop();
+    ui->KoSysSteuerPanel->alleResetSpeedButtonClick();
+    Zeichnen();
 }
 
 void TOrbisto2013Form::Zeichnen()
@@ -347,16 +376,27 @@ void TOrbisto2013Form::ObjFObjektLoeschenMenClick()
     Zeichnen();
 }
 
-void TOrbisto2013Form::OGLPanelMouseDown(int x, int y) { MausGedrueckt(programm_, x, y); }
+// While a loaded list waits for its view (ObjFListeOpenTimer), the mouse reaches none of
+// the three handlers.
+void TOrbisto2013Form::OGLPanelMouseDown(int x, int y)
+{
+    if (ObjFListeOpenTimer.isActive())
+        return;
+    MausGedrueckt(programm_, x, y);
+}
 
 void TOrbisto2013Form::OGLPanelMouseMove(int x, int y, bool nurLinkeTaste)
 {
+    if (ObjFListeOpenTimer.isActive())
+        return;
     if (MausBewegt(programm_, x, y, nurLinkeTaste))
         Zeichnen();
 }
 
 void TOrbisto2013Form::OGLPanelMouseUp(int, int)
 {
+    if (ObjFListeOpenTimer.isActive())
+        return;
     MausLosgelassen(programm_);
     Zeichnen();
 }

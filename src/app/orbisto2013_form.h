@@ -2,6 +2,8 @@
 // The main window: menus, panels, the drawing surface, display modes and the
 // redraw cycle. It shows the program state that Programm owns.
 
+#include "app/dateidialog.h"
+
 #include <QMainWindow>
 #include <QTimer>
 
@@ -24,6 +26,7 @@ class TOGLPanel;
 class TKoSysSteuerPanel;
 class TObjektlisteModell;
 class TObjektEditor;
+class TObjektlisteDateiAktionen;
 
 class TOrbisto2013Form : public QMainWindow {
     Q_OBJECT
@@ -59,8 +62,14 @@ public:
     // (its number, from 1): the object editor installs its start of editing here.
     void EintragBearbeitenSetzen(std::function<void(int)> bearbeiten) { eintragBearbeiten_ = std::move(bearbeiten); }
 
+    // The file dialogs of the object list actions show through this; a test puts its
+    // answer here instead of a person.
+    void DateiDialogSetzen(DateiDialogFunktion dialog);
+
     QTimer OGLTimer;
     QTimer SystemZRotationTimer;
+    // Runs for 300 ms after a list has been loaded; the mouse does not turn the view meanwhile.
+    QTimer ObjFListeOpenTimer;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -72,6 +81,7 @@ private:
     void FormResize();
     bool FormCloseQuery();
     void OGLTimerTimer();
+    void ObjFListeOpenTimerTimer();
     void SystemZRotationTimerTimer();
     void OGLPanelMouseDown(int x, int y);
     void OGLPanelMouseMove(int x, int y, bool nurLinkeTaste);
@@ -90,6 +100,7 @@ private:
     std::function<void(int)> eintragBearbeiten_;
     TObjektlisteModell* listenModell_ = nullptr;
     QMenu* listenMenue_ = nullptr;
+    std::unique_ptr<TObjektlisteDateiAktionen> dateiAktionen_;
     int editorHoehe_ = 2;
     bool aufgeteilt_ = false;
 };

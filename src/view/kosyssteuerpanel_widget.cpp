@@ -135,11 +135,7 @@ void TKoSysSteuerPanel::KnoepfeVerbinden()
     Verbinden("zPlusSTRxSpeedButton", system(SystemRichtung::Oben));
     Verbinden("zMinusSTRxSpeedButton", system(SystemRichtung::Unten));
 
-    Verbinden("alleResetSpeedButton", [this](TKoSys& k) {
-        AllesZuruecksetzen(k);
-        EinstellungenAnzeigen();
-        Zeichnen();
-    });
+    Verbinden("alleResetSpeedButton", [this](TKoSys&) { alleResetSpeedButtonClick(); });
 
     Verbinden("PerspektivePlusRxSpeedButton", [this](TKoSys& k) {
         if (!PerspektivePlus(k))
@@ -194,6 +190,15 @@ void TKoSysSteuerPanel::DatenAenderungClick()
     k.AchsenEinheiten = ui->AchsenEinheitenCheckBox->isChecked();
     if (umgebung_.rotationSchalten)
         umgebung_.rotationSchalten(ui->SystemZRotationCheckBox->isChecked());
+    Zeichnen();
+}
+
+void TKoSysSteuerPanel::alleResetSpeedButtonClick()
+{
+    if (!koSys_)
+        return;
+    AllesZuruecksetzen(*koSys_);
+    EinstellungenAnzeigen();
     Zeichnen();
 }
 

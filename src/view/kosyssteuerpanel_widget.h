@@ -47,6 +47,10 @@ public:
     // box is checked, and draws. Runs on every change of a check box.
     void DatenAenderungClick();
 
+    // The full reset of the button "alle Reset": default angles, projection sets, scale
+    // and room, then the settings window and the picture show them.
+    void alleResetSpeedButtonClick();
+
     // The strength buttons of the perspective projection, shown only while it is chosen.
     void PerspektiveKnoepfeZeigen(bool sichtbar);
 

@@ -14,6 +14,7 @@
 #include <stdexcept>
 
 Q_DECLARE_METATYPE(std::function<void()>)
+Q_DECLARE_METATYPE(orbisto::tAntwort)
 
 namespace {
 
@@ -36,6 +37,8 @@ private slots:
     void errorMessage();
     void confirmation_data();
     void confirmation();
+    void questionWithCancel_data();
+    void questionWithCancel();
     void onlyOneErrorBoxAtATime();
     void catchingHandlerErrors_data();
     void catchingHandlerErrors();
@@ -85,6 +88,33 @@ void TestMeldungen::confirmation()
     QCOMPARE(box.symbol, QMessageBox::Question);
     QCOMPARE(box.text, QStringLiteral("Objektliste so noch nicht gespeichert.\nTrotzdem beenden?"));
     QCOMPARE(box.knoepfe, (QStringList{"Ja", "Nein"}));
+}
+
+void TestMeldungen::questionWithCancel_data()
+{
+    QTest::addColumn<QString>("antwort");  // empty: Escape
+    QTest::addColumn<orbisto::tAntwort>("ergebnis");
+
+    QTest::newRow("yes") << "Ja" << orbisto::tAntwort::Ja;
+    QTest::newRow("no") << "Nein" << orbisto::tAntwort::Nein;
+    QTest::newRow("cancel") << "Abbrechen" << orbisto::tAntwort::Abbrechen;
+    QTest::newRow("escape") << "" << orbisto::tAntwort::Abbrechen;
+}
+
+void TestMeldungen::questionWithCancel()
+{
+    QFETCH(QString, antwort);
+    QFETCH(orbisto::tAntwort, ergebnis);
+
+    BoxBeantworter beantworter(antwort);
+    QCOMPARE(orbisto::Frage(QStringLiteral("Soll die aktuelle Objektliste vorher gespeichert werden ?")), ergebnis);
+    QCOMPARE(piepse, 1);
+    QCOMPARE(beantworter.boxen.size(), 1);
+    const GeseheneBox& box = beantworter.boxen.front();
+    QCOMPARE(box.piepseVorher, 1);
+    QCOMPARE(box.titel, QStringLiteral("Orbisto"));
+    QCOMPARE(box.symbol, QMessageBox::Question);
+    QCOMPARE(box.knoepfe, (QStringList{"Abbrechen", "Ja", "Nein"}));
 }
 
 void TestMeldungen::onlyOneErrorBoxAtATime()
