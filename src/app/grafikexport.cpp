@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -32,24 +31,22 @@ TGrafikExport::TGrafikExport(TOrbisto2013Form& form, QAction* kopieren, QAction*
     : QObject(&form), form_(form)
 {
     setObjectName(QStringLiteral("GrafikExport"));
+    dialog_ = [this](const DateiDialog& dialog) { return DateiDialogZeigen(dialog, &form_); };
     connect(kopieren, &QAction::triggered, this, [this] { FehlerAbfangen([this] { GrafikKopierenMenClick(); }); });
     connect(speichernUnter, &QAction::triggered, this,
             [this] { FehlerAbfangen([this] { GrafikSpeichernUnterMenClick(); }); });
 }
 
-QString TGrafikExport::DateiWaehlen(QWidget* parent, const QString& verzeichnis)
+DateiDialog TGrafikExport::SpeichernDialog(const QString& verzeichnis)
 {
-    QFileDialog dialog(parent, QStringLiteral("Grafik speichern"), verzeichnis);
-    dialog.setObjectName(QStringLiteral("GrafikJPEGSaveDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
     const QString alle = QStringLiteral("Alle Dateien (*)");
-    dialog.setNameFilters({alle, QStringLiteral("JPEG-Dateien (*.jpg)")});
-    dialog.selectNameFilter(alle);
-    dialog.setDefaultSuffix(QStringLiteral("jpg"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return {DateiDialog::Art::Speichern,
+            QStringLiteral("Grafik speichern"),
+            {alle, QStringLiteral("JPEG-Dateien (*.jpg)")},
+            alle,
+            QStringLiteral("jpg"),
+            verzeichnis,
+            {}};
 }
 
 QImage TGrafikExport::Erfassen()
@@ -77,7 +74,7 @@ void TGrafikExport::GrafikSpeichernUnterMenClick()
 {
     Programm& programm = form_.programm();
     const QString verzeichnis = QFileInfo(QString::fromStdString(programm.GrafikDatei)).absolutePath();
-    const QString datei = dateiWahl_(&form_, verzeichnis);
+    const QString datei = dialog_(SpeichernDialog(verzeichnis)).value_or(QString());
     std::exception_ptr zeichenFehler;
     QString meldung;
     if (!datei.isEmpty()) {

@@ -3,6 +3,8 @@
 // clipboard, "Grafik als JPG speichern unter ..." writes it as a JPEG file. Both draw a
 // fresh frame first, so what they hand on is the current state, not the last frame shown.
 
+#include "app/dateidialog.h"
+
 #include <QImage>
 #include <QObject>
 #include <QString>
@@ -20,17 +22,15 @@ class TGrafikExport : public QObject {
     Q_OBJECT
 
 public:
-    // Asks for the file to save to, starting in `verzeichnis`; an empty name means cancelled.
-    using DateiWahl = std::function<QString(QWidget* parent, const QString& verzeichnis)>;
-
     // Wires the two menu items of the main window; lives as long as the window.
     TGrafikExport(TOrbisto2013Form& form, QAction* kopieren, QAction* speichernUnter);
 
     // The save dialog: title "Grafik speichern", filters "Alle Dateien" (chosen) and
     // "JPEG-Dateien (*.jpg)", ending "jpg" added to a name without one, asks before
-    // overwriting. Tests put their own choice here.
-    static QString DateiWaehlen(QWidget* parent, const QString& verzeichnis);
-    void DateiWahlSetzen(DateiWahl wahl) { dateiWahl_ = std::move(wahl); }
+    // overwriting, starts in the folder of GrafikDatei.
+    static DateiDialog SpeichernDialog(const QString& verzeichnis);
+    // Tests put their own answer to the dialog here.
+    void DialogSetzen(DateiDialogFunktion dialog) { dialog_ = std::move(dialog); }
 
     // Draws a frame now and returns the drawing surface's pixels, exactly as large as the
     // surface. Throws, with the pass's own message, when that pass fails: a stale picture
@@ -45,7 +45,7 @@ public:
 
 private:
     TOrbisto2013Form& form_;
-    DateiWahl dateiWahl_ = &TGrafikExport::DateiWaehlen;
+    DateiDialogFunktion dialog_;
 };
 
 }  // namespace orbisto

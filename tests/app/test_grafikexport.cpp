@@ -80,8 +80,10 @@ class TestGrafikexport : public QObject {
     // The save dialog answers `datei` (empty: cancelled).
     void dialogAntwortet(const QString& datei)
     {
-        export_->DateiWahlSetzen([this, datei](QWidget*, const QString& verzeichnis) {
-            verzeichnisse.append(verzeichnis);
+        export_->DialogSetzen([this, datei](const DateiDialog& dialog) -> std::optional<QString> {
+            verzeichnisse.append(dialog.verzeichnis);
+            if (datei.isEmpty())
+                return std::nullopt;
             return datei;
         });
     }
@@ -99,6 +101,18 @@ private slots:
     {
         TOGLPanel::StandardFormatSetzen();
         QApplication::setQuitOnLastWindowClosed(false);
+    }
+
+    void theSaveDialogIsDescribedAsTheProgramAsksForIt()
+    {
+        const DateiDialog d = TGrafikExport::SpeichernDialog(QStringLiteral("/ordner"));
+        QCOMPARE(d.art, DateiDialog::Art::Speichern);
+        QCOMPARE(d.titel, QStringLiteral("Grafik speichern"));
+        QCOMPARE(d.filter, (QStringList{"Alle Dateien (*)", "JPEG-Dateien (*.jpg)"}));
+        QCOMPARE(d.gewaehlterFilter, QStringLiteral("Alle Dateien (*)"));
+        QCOMPARE(d.endung, QStringLiteral("jpg"));
+        QCOMPARE(d.verzeichnis, QStringLiteral("/ordner"));
+        QCOMPARE(d.dateiname, QString());
     }
 
     void init()
