@@ -3,6 +3,7 @@
 // preview, the colour, taking the object into the list, editing an entry, closing.
 
 #include "app/autorepeatbutton_widget.h"
+#include "app/dateidialog.h"
 #include "app/objekteditor_widget.h"
 #include "app/oglpanel_widget.h"
 #include "app/orbisto2013_form.h"
@@ -16,6 +17,7 @@
 #include <QScrollArea>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
@@ -245,6 +247,41 @@ private slots:
         QVERIFY(!programm->Objektliste[2].Vor);
         QVERIFY(!grid->isVisible());
         QCOMPARE(grid->item(1, 0)->text(), QString());
+    }
+
+    // A new user's first picture, end to end through the real editor and the menu "Datei":
+    // a sphere from the menu, its radius stepped, taken over, the editor closed, the list
+    // saved, a new list, the saved one opened again.
+    void aSphereBuiltSavedClearedAndOpenedAgain()
+    {
+        QTemporaryDir ordner;
+        const QString datei = ordner.filePath(QStringLiteral("kugel.o3d"));
+        form->DateiDialogSetzen([&](const DateiDialog&) { return std::optional<QString>(datei); });
+
+        Starten("KugelMen");
+        Gehe("r");
+        Knopf("ObjEdPlus1RxSpeedButton");
+        Knopf("ObjEdPlus01RxSpeedButton");
+        Knopf("ObjEdEinfuegenRxSpeedButton");
+        Knopf("ObjEdSchliessenRxSpeedButton");
+        QCOMPARE(programm->Modus, tModus::Original);
+        QCOMPARE(programm->Objektliste.ObjektAnzahl(), 1);
+        const t3DObjekt gebaut = programm->Objektliste[1];
+        QCOMPARE(gebaut.Parameter[3], std::string("4,1"));
+        QVERIFY(!programm->Gespeichert);
+
+        form->findChild<QAction*>("OLSpeichernUnterMen")->trigger();
+        QVERIFY(programm->Gespeichert);
+        form->findChild<QAction*>("OLNeuMen")->trigger();  // saved: no question
+        QCOMPARE(programm->Objektliste.ObjektAnzahl(), 0);
+
+        form->findChild<QAction*>("OLOeffnenMen")->trigger();
+        QCOMPARE(programm->Objektliste.ObjektAnzahl(), 1);
+        QCOMPARE(programm->Objektliste[1], gebaut);  // Vor was cleared on taking over
+        QCOMPARE(programm->ListenDatei, datei.toStdString());
+        QCOMPARE(form->findChild<QTableView*>("ObjFSAGrid")->model()->index(0, 6).data().toString(),
+                 QStringLiteral("4,1"));
+        QTRY_VERIFY(!form->ObjFListeOpenTimer.isActive());
     }
 
     void buttonsShowPicturesAndNameThemForScreenReaders()
