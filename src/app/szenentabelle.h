@@ -6,6 +6,7 @@
 #include "app/programm.h"
 #include "app/szenenform.h"
 #include "scenes/math/quadernetz_form.h"
+#include "scenes/math/schnittge_form.h"
 #include "scenes/math/vektorgerade.h"
 #include "scenes/math/vektorgerade_form.h"
 #include "scenes/szenenliste.h"
@@ -40,7 +41,7 @@ inline constexpr std::array<SzenenEintrag, SzenenAnzahl> SzenenTabelle{{
     {SzenenNr::BewegungMatrizen, "BewegungMatrizenMen", nullptr},
     {SzenenNr::VektorVerknuepfung, "VektorVerknuepfungMen", nullptr},
     {SzenenNr::LineareAbh, "LineareAbhMen", nullptr},
-    {SzenenNr::SchnittGE, "SchnittGEMen", nullptr},
+    {SzenenNr::SchnittGE, "SchnittGEMen", &SzeneAnlegen<SzenenNr::SchnittGE, TSchnittGE, TSchnittGEForm>},
     {SzenenNr::VektorEbene, "VektorEbeneMen", nullptr},
     {SzenenNr::VektorGerade, "VektorGeradeMen",
      &SzeneAnlegen<SzenenNr::VektorGerade, TVektorGerade, TVektorGeradeForm>},
