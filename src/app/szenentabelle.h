@@ -5,6 +5,7 @@
 
 #include "app/programm.h"
 #include "app/szenenform.h"
+#include "scenes/math/bewegungmatrizen_form.h"
 #include "scenes/math/quadernetz_form.h"
 #include "scenes/szenenliste.h"
 
@@ -35,7 +36,8 @@ std::unique_ptr<TSzenenForm> SzeneAnlegen(const SzenenUmgebung& umgebung)
 
 inline constexpr std::array<SzenenEintrag, SzenenAnzahl> SzenenTabelle{{
     {SzenenNr::Spiegelungen, "SpiegelungMen", nullptr},
-    {SzenenNr::BewegungMatrizen, "BewegungMatrizenMen", nullptr},
+    {SzenenNr::BewegungMatrizen, "BewegungMatrizenMen",
+     &SzeneAnlegen<SzenenNr::BewegungMatrizen, TBewegungMatrizen, TBewegungMatrizenForm>},
     {SzenenNr::VektorVerknuepfung, "VektorVerknuepfungMen", nullptr},
     {SzenenNr::LineareAbh, "LineareAbhMen", nullptr},
     {SzenenNr::SchnittGE, "SchnittGEMen", nullptr},
