@@ -5,6 +5,7 @@
 
 #include "app/programm.h"
 #include "app/szenenform.h"
+#include "scenes/math/bewegungmatrizen_form.h"
 #include "scenes/math/quadernetz_form.h"
 #include "scenes/math/schnittge_form.h"
 #include "scenes/math/vektorgerade.h"
@@ -38,7 +39,8 @@ std::unique_ptr<TSzenenForm> SzeneAnlegen(const SzenenUmgebung& umgebung)
 
 inline constexpr std::array<SzenenEintrag, SzenenAnzahl> SzenenTabelle{{
     {SzenenNr::Spiegelungen, "SpiegelungMen", nullptr},
-    {SzenenNr::BewegungMatrizen, "BewegungMatrizenMen", nullptr},
+    {SzenenNr::BewegungMatrizen, "BewegungMatrizenMen",
+     &SzeneAnlegen<SzenenNr::BewegungMatrizen, TBewegungMatrizen, TBewegungMatrizenForm>},
     {SzenenNr::VektorVerknuepfung, "VektorVerknuepfungMen", nullptr},
     {SzenenNr::LineareAbh, "LineareAbhMen", nullptr},
     {SzenenNr::SchnittGE, "SchnittGEMen", &SzeneAnlegen<SzenenNr::SchnittGE, TSchnittGE, TSchnittGEForm>},

@@ -1,0 +1,138 @@
+#include "scenes/math/bewegungmatrizen_form.h"
+
+#include "app/meldungen.h"
+#include "core/zahltext.h"
+#include "scenes/math/bewegungmatrizen_glyphen.h"
+#include "ui_bewegungmatrizen_form.h"
+
+#include <QCloseEvent>
+
+namespace orbisto {
+
+namespace {
+
+double ZahlAus(const QComboBox* liste) { return static_cast<double>(TextZahl(liste->currentText().toStdString())); }
+
+}  // namespace
+
+TBewegungMatrizenForm::TBewegungMatrizenForm(const SzenenUmgebung& umgebung, TBewegungMatrizen& modell)
+    : TSzenenForm(umgebung), ui(std::make_unique<Ui::TBewegungMatrizenForm>()), modell_(modell)
+{
+    ui->setupUi(this);
+    resize(342, 306);
+    HauptschalterSetzen(ui->QuaderCheckBox);
+
+    // The list keeps its room while hidden, so nothing moves when the cuboid is switched on.
+    QSizePolicy platz = ui->KoLabel->sizePolicy();
+    platz.setRetainSizeWhenHidden(true);
+    ui->KoLabel->setSizePolicy(platz);
+    ui->KoLabel->hide();
+
+    KnoepfeVerbinden();
+    for (QComboBox* liste : {ui->VerschiebungSchrittComboBox, ui->DrehungSchrittComboBox})
+        connect(liste, &QComboBox::currentIndexChanged, this,
+                [this] { FehlerAbfangen([this] { DatenAenderungClick(); }); });
+
+    SchritteLesen();
+    modell_.QuaderReset();
+    KoordinatenAnzeigen();
+
+    SchalterVerbinden();
+    // The axis switches do nothing on their own: a rotation button reads them when pressed.
+    for (QCheckBox* achse : {ui->xDrehCheckBox, ui->yDrehCheckBox, ui->zDrehCheckBox})
+        disconnect(achse, &QAbstractButton::toggled, this, nullptr);
+}
+
+TBewegungMatrizenForm::~TBewegungMatrizenForm() = default;
+
+void TBewegungMatrizenForm::KnoepfeVerbinden()
+{
+    for (TRxSpeedButton* knopf : findChildren<TRxSpeedButton*>()) {
+        const QIcon bild = BewegungGlyphe(knopf->objectName());
+        if (!bild.isNull())
+            knopf->setIcon(bild);
+    }
+
+    using tAchse = TBewegungMatrizen::tAchse;
+    const struct {
+        TRxSpeedButton* knopf;
+        tAchse achse;
+        int vorzeichen;
+    } verschiebungen[] = {
+        {ui->xplusRxSpeedButton, tAchse::X, 1}, {ui->xminusRxSpeedButton, tAchse::X, -1},
+        {ui->yplusRxSpeedButton, tAchse::Y, 1}, {ui->yminusRxSpeedButton, tAchse::Y, -1},
+        {ui->zplusRxSpeedButton, tAchse::Z, 1}, {ui->zminusRxSpeedButton, tAchse::Z, -1},
+    };
+    for (const auto& v : verschiebungen)
+        v.knopf->setOnClick([this, achse = v.achse, vorzeichen = v.vorzeichen] {
+            Schritt([&] { modell_.Verschieben(achse, vorzeichen); });
+        });
+    ui->RotPlusRxSpeedButton->setOnClick([this] { Schritt([this] { modell_.Drehen(DrehAchsen(), 1); }); });
+    ui->RotMinusRxSpeedButton->setOnClick([this] { Schritt([this] { modell_.Drehen(DrehAchsen(), -1); }); });
+    ui->ResetSpeedButton->setOnClick([this] { Schritt([this] { modell_.QuaderReset(); }); });
+
+    TRxSpeedButton* const punkte[] = {ui->ARxSpeedButton, ui->BRxSpeedButton, ui->CRxSpeedButton,
+                                      ui->DRxSpeedButton, ui->ERxSpeedButton, ui->FRxSpeedButton,
+                                      ui->GRxSpeedButton, ui->HRxSpeedButton, ui->ABCDEFGHRxSpeedButton};
+    for (int ziel = 0; ziel <= TBewegungMatrizen::Alle; ++ziel)
+        punkte[ziel]->setOnClick([this, ziel] { Schritt([&] { modell_.MatrixSchritt(MatrixFelder(), ziel); }); });
+}
+
+void TBewegungMatrizenForm::DatenAenderungClick()
+{
+    TBewegungMatrizen& m = modell_;
+    m.Quader = ui->QuaderCheckBox->isChecked();
+    ui->KoLabel->setVisible(m.Quader);
+    m.RFgefuellt = ui->RFgefuelltCheckBox->isChecked();
+    m.GFgefuellt = ui->GFgefuelltCheckBox->isChecked();
+    m.KomponentenA = ui->KomponentenACheckBox->isChecked();
+    m.SpurSetzen(ui->SpurCheckBox->isChecked());
+    SchritteLesen();
+    KoordinatenAnzeigen();
+    Zeichnen();
+}
+
+void TBewegungMatrizenForm::closeEvent(QCloseEvent* event)
+{
+    TSzenenForm::closeEvent(event);
+    modell_.QuaderReset();
+    KoordinatenAnzeigen();
+}
+
+void TBewegungMatrizenForm::SchritteLesen()
+{
+    modell_.SchritteSetzen(ZahlAus(ui->VerschiebungSchrittComboBox), ZahlAus(ui->DrehungSchrittComboBox));
+}
+
+void TBewegungMatrizenForm::KoordinatenAnzeigen()
+{
+    // The list separates its lines with carriage returns; a label breaks at line feeds.
+    QString text = QString::fromStdString(modell_.Koordinatenliste());
+    text.replace(u'\r', u'\n');
+    ui->KoLabel->setText(text);
+}
+
+void TBewegungMatrizenForm::Schritt(const std::function<void()>& aenderung)
+{
+    aenderung();
+    KoordinatenAnzeigen();
+    Zeichnen();
+}
+
+TBewegungMatrizen::tAchsen TBewegungMatrizenForm::DrehAchsen() const
+{
+    return {ui->xDrehCheckBox->isChecked(), ui->yDrehCheckBox->isChecked(), ui->zDrehCheckBox->isChecked()};
+}
+
+TBewegungMatrizen::tMatrixFelder TBewegungMatrizenForm::MatrixFelder() const
+{
+    const QLineEdit* const felder[] = {ui->M11Edit, ui->M12Edit, ui->M13Edit, ui->M14Edit, ui->M21Edit, ui->M22Edit,
+                                       ui->M23Edit, ui->M24Edit, ui->M31Edit, ui->M32Edit, ui->M33Edit, ui->M34Edit,
+                                       ui->M41Edit, ui->M42Edit, ui->M43Edit, ui->M44Edit};
+    TBewegungMatrizen::tMatrixFelder texte;
+    for (std::size_t i = 0; i < texte.size(); ++i)
+        texte[i] = felder[i]->text().toStdString();
+    return texte;
+}
+
+}  // namespace orbisto
