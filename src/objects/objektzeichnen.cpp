@@ -65,6 +65,28 @@ struct Typzeichner {
     Zeichner Zeichnen;
 };
 
+// Box and pyramid read the same parameters, and so do cylinder and cone.
+template <void (TKoSys::*Zeichnen)(bool, bool, tVektor3, double, double, double, bool, bool, const tFarbStufen&) const>
+void Kastenform(TKoSys& k, const Parameter& p, const tFarbStufen& s)
+{
+    const bool gitter = p.S(7), mantel = p.S(8);
+    const tVektor3 m = p.V(1);
+    const double a = p.Z(4), b = p.Z(5), h = p.Z(6);
+    const bool flaeche = p.S(9), hoehe = p.S(10);
+    (k.*Zeichnen)(gitter, mantel, m, a, b, h, flaeche, hoehe, s);
+}
+
+template <void (TKoSys::*Zeichnen)(bool, bool, tVektor3, double, double, bool, bool, int, const tFarbStufen&) const>
+void Rundform(TKoSys& k, const Parameter& p, const tFarbStufen& s)
+{
+    const bool gitter = p.S(6), mantel = p.S(7);
+    const tVektor3 m = p.V(1);
+    const double r = p.Z(4), h = p.Z(5);
+    const bool flaeche = p.S(8), hoehe = p.S(9);
+    const int schritte = p.G(10);
+    (k.*Zeichnen)(gitter, mantel, m, r, h, flaeche, hoehe, schritte, s);
+}
+
 constexpr std::array<Typzeichner, 15> Zeichner_{{
     {"Funktion3d",
      [](TKoSys& k, const Parameter& p, const tFarbStufen& s) {
@@ -153,40 +175,10 @@ constexpr std::array<Typzeichner, 15> Zeichner_{{
          const tVektor3 p1 = p.V(1), p2 = p.V(4), p3 = p.V(7), p4 = p.V(10);
          k.ViereckZeichnen(flaeche, s, p1, p2, p3, p4);
      }},
-    {"Quader",
-     [](TKoSys& k, const Parameter& p, const tFarbStufen& s) {
-         const bool gitter = p.S(7), mantel = p.S(8);
-         const tVektor3 m = p.V(1);
-         const double a = p.Z(4), b = p.Z(5), h = p.Z(6);
-         const bool flaeche = p.S(9), hoehe = p.S(10);
-         k.QuaderZeichnen(gitter, mantel, m, a, b, h, flaeche, hoehe, s);
-     }},
-    {"Pyramide",
-     [](TKoSys& k, const Parameter& p, const tFarbStufen& s) {
-         const bool gitter = p.S(7), mantel = p.S(8);
-         const tVektor3 m = p.V(1);
-         const double a = p.Z(4), b = p.Z(5), h = p.Z(6);
-         const bool flaeche = p.S(9), hoehe = p.S(10);
-         k.PyramideZeichnen(gitter, mantel, m, a, b, h, flaeche, hoehe, s);
-     }},
-    {"Zylinder",
-     [](TKoSys& k, const Parameter& p, const tFarbStufen& s) {
-         const bool gitter = p.S(6), mantel = p.S(7);
-         const tVektor3 m = p.V(1);
-         const double r = p.Z(4), h = p.Z(5);
-         const bool flaeche = p.S(8), hoehe = p.S(9);
-         const int schritte = p.G(10);
-         k.ZylinderZeichnen(gitter, mantel, m, r, h, flaeche, hoehe, schritte, s);
-     }},
-    {"Kegel",
-     [](TKoSys& k, const Parameter& p, const tFarbStufen& s) {
-         const bool gitter = p.S(6), mantel = p.S(7);
-         const tVektor3 m = p.V(1);
-         const double r = p.Z(4), h = p.Z(5);
-         const bool flaeche = p.S(8), hoehe = p.S(9);
-         const int schritte = p.G(10);
-         k.KegelZeichnen(gitter, mantel, m, r, h, flaeche, hoehe, schritte, s);
-     }},
+    {"Quader", Kastenform<&TKoSys::QuaderZeichnen>},
+    {"Pyramide", Kastenform<&TKoSys::PyramideZeichnen>},
+    {"Zylinder", Rundform<&TKoSys::ZylinderZeichnen>},
+    {"Kegel", Rundform<&TKoSys::KegelZeichnen>},
 }};
 
 }  // namespace
