@@ -4,7 +4,7 @@
 #include "app/meldungen.h"
 #include "app/spinedit_widget.h"
 #include "core/zahltext.h"
-#include "scenes/math/schnittge_glyphen.h"
+#include "view/spinknopfglyphen.h"
 #include "ui_schnittge_form.h"
 #include "view/steuerglyphen.h"
 

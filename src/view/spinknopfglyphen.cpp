@@ -1,4 +1,4 @@
-#include "scenes/math/schnittge_glyphen.h"
+#include "view/spinknopfglyphen.h"
 
 #include "view/glyphpainter.h"
 
