@@ -10,6 +10,8 @@
 #include "scenes/math/schnittge_form.h"
 #include "scenes/math/vektorgerade.h"
 #include "scenes/math/vektorgerade_form.h"
+#include "scenes/physics/ebenewellen.h"
+#include "scenes/physics/ebenewellen_form.h"
 #include "scenes/szenenliste.h"
 
 #include <array>
@@ -53,7 +55,7 @@ inline constexpr std::array<SzenenEintrag, SzenenAnzahl> SzenenTabelle{{
     {SzenenNr::VektorSpatprodukt, "VektorSpatproduktMen", nullptr},
     {SzenenNr::QuaderNetz, "QuaderNetzMen", &SzeneAnlegen<SzenenNr::QuaderNetz, TQuaderNetz, TQuaderNetzForm>},
     {SzenenNr::Wurf, "WurfMen", nullptr},
-    {SzenenNr::EbeneWellen, "EbeneWellenMen", nullptr},
+    {SzenenNr::EbeneWellen, "EbeneWellenMen", &SzeneAnlegen<SzenenNr::EbeneWellen, TEbeneWellen, TEbeneWellenForm>},
     {SzenenNr::LongitudinalWelle, "LongitudinalWelleMen", nullptr},
     {SzenenNr::Potentialtopf, "PotentialtopfMen", nullptr},
     {SzenenNr::SonneErdeMond, "SonneErdeMondMen", nullptr},

@@ -4,6 +4,7 @@
 
 #include "core/allgemeinerfehler.h"
 #include "expr/formelwert.h"
+#include "view/flaechenwerte.h"
 #include "view/schritte.h"
 #include "view/tkosys.h"
 
@@ -50,80 +51,6 @@ void Strecken(double start, double schritt, double grenze, Tun tun)
     });
 }
 
-// The grid of a surface: the positions its lines and cells step through, each the
-// previous one plus the step as everywhere in the drawing, and the formula's values there.
-// Every line and cell meets the same positions, so each value is evaluated once and the
-// pieces get exactly the numbers that evaluating per piece would give them. Up to a few
-// million points the values are kept; beyond that each is evaluated where it is needed.
-class Flaechenwerte {
-public:
-    Flaechenwerte(const TExprFunction2V& f, double xmin, double dx, double xgrenze, double ymin, double dy,
-                  double ygrenze)
-        : f_(f), xs(Positionen(xmin, dx, xgrenze)), ys(Positionen(ymin, dy, ygrenze))
-    {
-        if (xs.size() * ys.size() > MaxGespeichert)
-            return;
-        werte_.reserve(xs.size() * ys.size());
-        for (double y : ys)
-            for (double x : xs)
-                werte_.push_back(static_cast<double>(f_.Eval(x, y)));
-    }
-
-    double operator()(std::size_t i, std::size_t j) const
-    {
-        return werte_.empty() ? static_cast<double>(f_.Eval(xs[i], ys[j])) : werte_[j * xs.size() + i];
-    }
-
-private:
-    static constexpr std::size_t MaxGespeichert = 4'000'000;
-    // A surface of more steps would keep the program busy for hours; say so instead.
-    static constexpr std::size_t MaxPositionen = 100'001;
-
-    static std::vector<double> Positionen(double start, double schritt, double grenze)
-    {
-        std::vector<double> p;
-        SchritteBis(start, schritt, grenze, [&](double t) {
-            if (p.size() == MaxPositionen)
-                throw AllgemeinerFehler("Die Fläche hat zu viele Schritte: höchstens 100000 in jeder Richtung.");
-            p.push_back(t);
-        });
-        return p;
-    }
-
-    const TExprFunction2V& f_;
-    std::vector<double> werte_;
-
-public:
-    const std::vector<double> xs, ys;
-};
-
-// Corners collected and sent to GL in one call per batch: the same primitives, in the
-// same order and corner order, as one glBegin block per piece would give.
-class Eckenpuffer {
-public:
-    void Ecke(double x, double y, double z)
-    {
-        ecken_.push_back(x);
-        ecken_.push_back(y);
-        ecken_.push_back(z);
-    }
-
-    void Zeichnen(GLenum art)
-    {
-        if (ecken_.empty())
-            return;
-        glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
-        glEnableClientState(GL_VERTEX_ARRAY);
-        glVertexPointer(3, GL_DOUBLE, 0, ecken_.data());
-        glDrawArrays(art, 0, static_cast<GLsizei>(ecken_.size() / 3));
-        glPopClientAttrib();
-        ecken_.clear();
-    }
-
-private:
-    std::vector<double> ecken_;
-};
-
 // A point at x on the circle of radius r about the x axis.
 void MantelPunkt(double x, double r, double winkel) { glVertex3d(x, r * std::cos(winkel), r * std::sin(winkel)); }
 
@@ -137,47 +64,14 @@ void TKoSys::Funktion3dZeichnen(std::string_view formel, int nx, double xmin, do
         return;
     const Flaechenwerte werte(*Flaechenfunktion, xmin, (xmax - xmin) / nx, xmax * 1.01, ymin, (ymax - ymin) / ny,
                               ymax * 1.01);
-    const std::size_t nxp = werte.xs.size(), nyp = werte.ys.size();
-    Eckenpuffer puffer;
-
     if (gitter) {
         glColor3f(stufen.DunkelR, stufen.DunkelG, stufen.DunkelB);
-        // Along x at every y, then along y at every x.
-        for (std::size_t j = 0; j < nyp; ++j) {
-            for (std::size_t i = 0; i + 1 < nxp; ++i) {
-                puffer.Ecke(werte.xs[i], werte.ys[j], werte(i, j));
-                puffer.Ecke(werte.xs[i + 1], werte.ys[j], werte(i + 1, j));
-            }
-            puffer.Zeichnen(GL_LINES);
-        }
-        for (std::size_t i = 0; i < nxp; ++i) {
-            for (std::size_t j = 0; j + 1 < nyp; ++j) {
-                puffer.Ecke(werte.xs[i], werte.ys[j], werte(i, j));
-                puffer.Ecke(werte.xs[i], werte.ys[j + 1], werte(i, j + 1));
-            }
-            puffer.Zeichnen(GL_LINES);
-        }
+        FlaechenGitter(werte);
     }
-
     if (flaeche) {
+        // Both corner orders, so that the surface shows from either side.
         glColor3f(stufen.VollR, stufen.VollG, stufen.VollB);
-        for (std::size_t j = 0; j + 1 < nyp; ++j) {
-            const double y1 = werte.ys[j], y2 = werte.ys[j + 1];
-            for (std::size_t i = 0; i + 1 < nxp; ++i) {
-                const double x1 = werte.xs[i], x2 = werte.xs[i + 1];
-                const double f11 = werte(i, j), f21 = werte(i + 1, j), f22 = werte(i + 1, j + 1), f12 = werte(i, j + 1);
-                // Both corner orders, so that the surface shows from either side.
-                puffer.Ecke(x1, y1, f11);
-                puffer.Ecke(x2, y1, f21);
-                puffer.Ecke(x2, y2, f22);
-                puffer.Ecke(x1, y2, f12);
-                puffer.Ecke(x1, y1, f11);
-                puffer.Ecke(x1, y2, f12);
-                puffer.Ecke(x2, y2, f22);
-                puffer.Ecke(x2, y1, f21);
-            }
-            puffer.Zeichnen(GL_QUADS);
-        }
+        FlaechenZellen(werte, true, true);
     }
 }
 
