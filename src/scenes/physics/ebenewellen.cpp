@@ -101,7 +101,9 @@ int TEbeneWellen::TimerIntervall() const { return static_cast<int>(Runden(Zeitsc
 void TEbeneWellen::Takt()
 {
     zeit_ += Zeitschritt();
-    if (!(zeit_ < e_.Periodendauer))
+    // The summed steps may fall short of the period by a rounding error (100 / 12 twelve
+    // times is a hair below 100); that is the period reached, not one more step to go.
+    if (!(zeit_ < e_.Periodendauer * (1 - 1e-12)))
         zeit_ = 0;
 }
 

@@ -99,7 +99,7 @@ public:
     // The current time t in ms: 0 at the start, changed only by Takt and Reset.
     double WellenZeit() const { return zeit_; }
     // One timer step: t grows by the time step and starts again at 0 once it reaches the
-    // period.
+    // period, which it does after exactly PeriodendauerSchritte steps from 0.
     void Takt();
     void Reset() { zeit_ = 0; }
 
