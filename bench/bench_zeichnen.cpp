@@ -27,7 +27,11 @@
 //
 // Cases: DefaultView and AllOn (the coordinate system alone, default and every switch on);
 // Surface (the default z = f(x,y) object), Surface200 (sin(x)*cos(y) in 200 x 200 cells with
-// grid and surface), AllTypes (one object of each of the fifteen types with its defaults).
+// grid and surface), AllTypes (one object of each of the fifteen types with its defaults);
+// the scene "Ebene Wellen", which redraws on every tick of its timer (100 ms by default) and
+// compiles its formula on every pass: WavesLinear (its start settings), WavesInterference
+// ("P1 + P2 (Interferenz)" with grid and surface) and WavesLargest (the same over the largest
+// field the window allows, -30 ... 30, in cells of 0,25).
 //
 // Time is wall time (the rasteriser's threads are not in the main thread's CPU time); the
 // CPU column is the whole process's.
@@ -45,6 +49,7 @@
 #include "platform/glressourcen_anlegen.h"
 #include "platform/guianwendung.h"
 #include "platform/headlessgl.h"
+#include "scenes/physics/ebenewellen.h"
 #include "view/glressourcen.h"
 #include "view/schritte.h"
 
@@ -58,6 +63,7 @@
 #include <ctime>
 #include <initializer_list>
 #include <map>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -149,6 +155,40 @@ void AllOn(Programm& p)
     k.xyFlaeche = k.yzFlaeche = k.xzFlaeche = true;
     k.Raumgrenzen = true;
     k.AchsenZeichnung = k.AchsenEinteilung = k.AchsenEinheiten = k.AchsenNamen = true;
+}
+
+// The wave scene switched on with these settings, at a quarter period.
+TEbeneWellen& Wellen(Programm& p, tEbeneWellenEinstellungen e)
+{
+    auto wellen = std::make_unique<TEbeneWellen>();
+    TEbeneWellen& w = *wellen;
+    e.Darstellung = true;
+    w.EinstellungenAendern(e);
+    for (int i = 0; i < e.PeriodendauerSchritte / 4; ++i)
+        w.Takt();
+    p.Szenen.Setzen(SzenenNr::EbeneWellen, std::move(wellen));
+    return w;
+}
+
+void WavesLinear(Programm& p) { Wellen(p, TEbeneWellen::Startwerte); }
+
+tEbeneWellenEinstellungen Interferenz()
+{
+    tEbeneWellenEinstellungen e;
+    e.Anregung = tWellenAnregung::P1plus2;
+    e.WellenGitter = e.WellenFlaeche = true;
+    return e;
+}
+
+void WavesInterference(Programm& p) { Wellen(p, Interferenz()); }
+
+void WavesLargest(Programm& p)
+{
+    tEbeneWellenEinstellungen e = Interferenz();
+    e.Feld = {-30, 30, -30, 30};
+    e.Wellenlaenge = 2;
+    e.WellenlaengeSchritte = 8;
+    Wellen(p, e);
 }
 
 // --- Capture ----------------------------------------------------------------------------
@@ -448,6 +488,42 @@ long Formelarbeit(const Programm& p, long double& summe)
     return n;
 }
 
+// The wave scene's formula work in one pass: each chosen wave compiled, evaluated where its
+// exciter or source stands (the summed wave only for its balls, which are off here) and, for
+// grid or surface, once at every point of the field.
+long Wellenarbeit(const Programm& p, long double& summe)
+{
+    using schritte::SchritteBis;
+    const auto* w = dynamic_cast<const TEbeneWellen*>(p.Szenen.Holen(SzenenNr::EbeneWellen));
+    if (w == nullptr || !w->Einstellungen().Darstellung)
+        return 0;
+    const tEbeneWellenEinstellungen& e = w->Einstellungen();
+    long n = 0;
+    const auto welle = [&](tWelle art, int quellen) {
+        const IExprFunction2V fn = NewFunction2V(w->Formel(art), "x", "y");
+        for (int q = 0; q < quellen; ++q, ++n)
+            summe += fn->Eval(e.WAxpos, q * e.WAypos);
+        if (!e.WellenGitter && !e.WellenFlaeche)
+            return;
+        const double d = w->Gitterweite();
+        SchritteBis(e.Feld.ymin, d, 1.01 * e.Feld.ymax, [&](double y) {
+            SchritteBis(e.Feld.xmin, d, 1.01 * e.Feld.xmax, [&](double x) {
+                ++n;
+                summe += fn->Eval(x, y);
+            });
+        });
+    };
+    if (w->WAlinear())
+        welle(tWelle::Linear, 1);
+    if (w->WAP1())
+        welle(tWelle::P1, 1);
+    if (w->WAP2())
+        welle(tWelle::P2, 1);
+    if (w->WAP1plus2())
+        welle(tWelle::P1plus2, 0);
+    return n;
+}
+
 void FormelBench(benchmark::State& state, const Fall* fall)
 {
     Programm p;
@@ -455,15 +531,21 @@ void FormelBench(benchmark::State& state, const Fall* fall)
     long auswertungen = 0;
     for (auto _ : state) {
         long double summe = 0;
-        auswertungen = Formelarbeit(p, summe);
+        auswertungen = Formelarbeit(p, summe) + Wellenarbeit(p, summe);
         benchmark::DoNotOptimize(summe);
     }
     state.counters["evaluations"] = static_cast<double>(auswertungen);
 }
 
 const Fall kFaelle[] = {
-    {"DefaultView", DefaultView, 1}, {"AllOn", AllOn, 1},       {"Surface", Surface, 1},
-    {"Surface200", Surface200, 30},  {"AllTypes", AllTypes, 1},
+    {"DefaultView", DefaultView, 1},
+    {"AllOn", AllOn, 1},
+    {"Surface", Surface, 1},
+    {"Surface200", Surface200, 30},
+    {"AllTypes", AllTypes, 1},
+    {"WavesLinear", WavesLinear, 1},
+    {"WavesInterference", WavesInterference, 10},
+    {"WavesLargest", WavesLargest, 30},
 };
 
 int Register()
