@@ -60,7 +60,8 @@ void FlaechenGitter(const Flaechenwerte& werte);
 
 // The cells in the current colour, row by row from the lowest y, each cell as a
 // quadrilateral (x1, y1), (x2, y1), (x2, y2), (x1, y2) when `vorn`, and then as
-// (x1, y1), (x1, y2), (x2, y2), (x2, y1) when `hinten`: its other side.
+// (x1, y1), (x1, y2), (x2, y2), (x2, y1) when `hinten`: its other side. The cells lie a
+// hair behind their depth, so grid lines drawn on them show whole.
 void FlaechenZellen(const Flaechenwerte& werte, bool vorn, bool hinten);
 
 }  // namespace orbisto

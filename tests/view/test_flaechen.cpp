@@ -103,7 +103,11 @@ TEST_F(Flaechen, DefaultSurfaceShows400CellsFromEachSideOverA21By21Grid)
                 P3 e = Modell(v);
                 if (vonUnten)  // the view turned over mirrors y and z
                     e = {e.x, -e.y, -e.z};
-                EXPECT_NEAR(e.z, e.x + e.y, 2e-3) << "on the plane z = x + y";
+                // On the plane z = x + y, or a hair behind it as seen: the faces step back
+                // in depth so that the grid lines on them show whole.
+                const double zurueck = (vonUnten ? 1 : -1) * (e.z - (e.x + e.y));
+                EXPECT_GE(zurueck, -2e-3) << "on the plane z = x + y";
+                EXPECT_LE(zurueck, 0.15) << "on the plane z = x + y";
                 xmin = std::min(xmin, e.x);
                 ymin = std::min(ymin, e.y);
             }
