@@ -10,6 +10,8 @@
 #include "scenes/math/schnittge_form.h"
 #include "scenes/math/vektorgerade.h"
 #include "scenes/math/vektorgerade_form.h"
+#include "scenes/physics/potentialtopf.h"
+#include "scenes/physics/potentialtopf_form.h"
 #include "scenes/szenenliste.h"
 
 #include <array>
@@ -55,7 +57,8 @@ inline constexpr std::array<SzenenEintrag, SzenenAnzahl> SzenenTabelle{{
     {SzenenNr::Wurf, "WurfMen", nullptr},
     {SzenenNr::EbeneWellen, "EbeneWellenMen", nullptr},
     {SzenenNr::LongitudinalWelle, "LongitudinalWelleMen", nullptr},
-    {SzenenNr::Potentialtopf, "PotentialtopfMen", nullptr},
+    {SzenenNr::Potentialtopf, "PotentialtopfMen",
+     &SzeneAnlegen<SzenenNr::Potentialtopf, TPotentialtopf, TPotentialtopfForm>},
     {SzenenNr::SonneErdeMond, "SonneErdeMondMen", nullptr},
     {SzenenNr::StehendeKreisWelle, "StehendeKreisWelleMen", nullptr},
     {SzenenNr::WinkelBahnGeschw, "WinkelBahngeschwMen", nullptr},
