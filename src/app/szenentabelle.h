@@ -12,6 +12,8 @@
 #include "scenes/math/vektorgerade_form.h"
 #include "scenes/physics/ebenewellen.h"
 #include "scenes/physics/ebenewellen_form.h"
+#include "scenes/physics/potentialtopf.h"
+#include "scenes/physics/potentialtopf_form.h"
 #include "scenes/szenenliste.h"
 
 #include <array>
@@ -57,7 +59,8 @@ inline constexpr std::array<SzenenEintrag, SzenenAnzahl> SzenenTabelle{{
     {SzenenNr::Wurf, "WurfMen", nullptr},
     {SzenenNr::EbeneWellen, "EbeneWellenMen", &SzeneAnlegen<SzenenNr::EbeneWellen, TEbeneWellen, TEbeneWellenForm>},
     {SzenenNr::LongitudinalWelle, "LongitudinalWelleMen", nullptr},
-    {SzenenNr::Potentialtopf, "PotentialtopfMen", nullptr},
+    {SzenenNr::Potentialtopf, "PotentialtopfMen",
+     &SzeneAnlegen<SzenenNr::Potentialtopf, TPotentialtopf, TPotentialtopfForm>},
     {SzenenNr::SonneErdeMond, "SonneErdeMondMen", nullptr},
     {SzenenNr::StehendeKreisWelle, "StehendeKreisWelleMen", nullptr},
     {SzenenNr::WinkelBahnGeschw, "WinkelBahngeschwMen", nullptr},
