@@ -10,6 +10,8 @@
 #include "scenes/math/schnittge_form.h"
 #include "scenes/math/vektorgerade.h"
 #include "scenes/math/vektorgerade_form.h"
+#include "scenes/physics/wurf.h"
+#include "scenes/physics/wurf_form.h"
 #include "scenes/szenenliste.h"
 
 #include <array>
@@ -52,7 +54,7 @@ inline constexpr std::array<SzenenEintrag, SzenenAnzahl> SzenenTabelle{{
     {SzenenNr::VektorOrt, "VektorOrtMen", nullptr},
     {SzenenNr::VektorSpatprodukt, "VektorSpatproduktMen", nullptr},
     {SzenenNr::QuaderNetz, "QuaderNetzMen", &SzeneAnlegen<SzenenNr::QuaderNetz, TQuaderNetz, TQuaderNetzForm>},
-    {SzenenNr::Wurf, "WurfMen", nullptr},
+    {SzenenNr::Wurf, "WurfMen", &SzeneAnlegen<SzenenNr::Wurf, TWurf, TWurfForm>},
     {SzenenNr::EbeneWellen, "EbeneWellenMen", nullptr},
     {SzenenNr::LongitudinalWelle, "LongitudinalWelleMen", nullptr},
     {SzenenNr::Potentialtopf, "PotentialtopfMen", nullptr},
