@@ -6,6 +6,7 @@
 #include "ui_wurf_form.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QScrollBar>
 
 namespace orbisto {
@@ -30,6 +31,7 @@ TWurfForm::TWurfForm(const SzenenUmgebung& umgebung, TWurf& modell)
     HauptschalterSetzen(ui->WurfCheckBox);
     SchalterVerbinden();
     SpinEditsVerbinden();
+    ui->KugelPositionScrollBar->installEventFilter(this);
     connect(ui->KugelPositionScrollBar, &QScrollBar::valueChanged, this,
             [this] { FehlerAbfangen([this] { DatenAenderungClick(); }); });
     DatenAenderungClick();
@@ -58,6 +60,19 @@ void TWurfForm::DatenAenderungClick()
     const TKoSys& raum = programm().KoSys;
     modell_.DatenAendern(e, raum.xMax, raum.yMax);  // throws before anything changes
     Zeichnen();
+}
+
+bool TWurfForm::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (objekt == ui->KugelPositionScrollBar && ereignis->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent*>(ereignis)->key();
+        if (taste == Qt::Key_Right || taste == Qt::Key_Left) {
+            ui->KugelPositionScrollBar->triggerAction(taste == Qt::Key_Right ? QAbstractSlider::SliderSingleStepAdd
+                                                                             : QAbstractSlider::SliderSingleStepSub);
+            return true;
+        }
+    }
+    return TSzenenForm::eventFilter(objekt, ereignis);
 }
 
 void TWurfForm::closeEvent(QCloseEvent* event)
