@@ -14,6 +14,8 @@
 #include "scenes/physics/ebenewellen_form.h"
 #include "scenes/physics/potentialtopf.h"
 #include "scenes/physics/potentialtopf_form.h"
+#include "scenes/physics/wurf.h"
+#include "scenes/physics/wurf_form.h"
 #include "scenes/szenenliste.h"
 
 #include <array>
@@ -56,8 +58,8 @@ inline constexpr std::array<SzenenEintrag, SzenenAnzahl> SzenenTabelle{{
     {SzenenNr::VektorOrt, "VektorOrtMen", nullptr},
     {SzenenNr::VektorSpatprodukt, "VektorSpatproduktMen", nullptr},
     {SzenenNr::QuaderNetz, "QuaderNetzMen", &SzeneAnlegen<SzenenNr::QuaderNetz, TQuaderNetz, TQuaderNetzForm>},
-    {SzenenNr::Wurf, "WurfMen", nullptr},
     {SzenenNr::EbeneWellen, "EbeneWellenMen", &SzeneAnlegen<SzenenNr::EbeneWellen, TEbeneWellen, TEbeneWellenForm>},
+    {SzenenNr::Wurf, "WurfMen", &SzeneAnlegen<SzenenNr::Wurf, TWurf, TWurfForm>},
     {SzenenNr::LongitudinalWelle, "LongitudinalWelleMen", nullptr},
     {SzenenNr::Potentialtopf, "PotentialtopfMen",
      &SzeneAnlegen<SzenenNr::Potentialtopf, TPotentialtopf, TPotentialtopfForm>},
