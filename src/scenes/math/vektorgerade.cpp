@@ -1,7 +1,7 @@
 #include "scenes/math/vektorgerade.h"
 
-#include "core/allgemeinerfehler.h"
 #include "core/zahltext.h"
+#include "scenes/ganzzahlpruefen.h"
 #include "view/tkosys.h"
 
 #include <GL/gl.h>
@@ -32,12 +32,7 @@ void Pfeil(const TKoSys& k, tVektor3 von, tVektor3 nach, const tPfeilArt& art)
 // A spin edit's number: whole and within -10 … 10 (NaN and infinities are neither).
 void Pruefen(double wert, const std::string& feld)
 {
-    if (std::isfinite(wert) && wert == std::trunc(wert) && wert >= TVektorGerade::Minimum &&
-        wert <= TVektorGerade::Maximum)
-        return;
-    throw AllgemeinerFehler(feld + ": " + ZahlText(wert) + " ist nicht erlaubt.\rErlaubt sind ganze Zahlen von " +
-                            std::to_string(TVektorGerade::Minimum) + " bis " + std::to_string(TVektorGerade::Maximum) +
-                            ".");
+    GanzzahlPruefen(wert, TVektorGerade::Minimum, TVektorGerade::Maximum, feld);
 }
 
 void Pruefen(tVektor3 v, const std::string& vektor)

@@ -1,7 +1,7 @@
 #include "scenes/physics/ebenewellen.h"
 
-#include "core/allgemeinerfehler.h"
 #include "core/zahltext.h"
+#include "scenes/ganzzahlpruefen.h"
 #include "view/flaechenwerte.h"
 #include "view/tkosys.h"
 
@@ -21,15 +21,6 @@ constexpr tFarbe ErregerBereichRot{1, 0.6f, 0.6f};
 constexpr tFarbe OszillatorGruen{0, 0.7f, 0};
 constexpr tFarbe BereichHellgruen{0.8f, 1, 0.8f};
 constexpr tFarbe BereichGruen{0.6f, 1, 0.6f};
-
-void Pruefen(int wert, int min, int max, const char* feld)
-{
-    if (wert >= min && wert <= max)
-        return;
-    throw AllgemeinerFehler(std::string(feld) + ": " + std::to_string(wert) +
-                            " ist nicht erlaubt.\rErlaubt sind ganze Zahlen von " + std::to_string(min) + " bis " +
-                            std::to_string(max) + ".");
-}
 
 // The vertical band that a rod at x sweeps between -h and h across the field, two-sided:
 // one face in `vorn`, the other in `hinten`.
@@ -82,17 +73,17 @@ void Kreisring(const TKoSys& k, double x, double y, double z, double r)
 void TEbeneWellen::EinstellungenAendern(const tEbeneWellenEinstellungen& neu)
 {
     // Everything is checked before anything is stored.
-    Pruefen(neu.WAxpos, -FeldGrenze, FeldGrenze, "X-Position");
-    Pruefen(neu.WAypos, 0, YposMax, "Y-Position");
-    Pruefen(neu.Feld.xmin, -FeldGrenze, FeldGrenze, "xmin");
-    Pruefen(neu.Feld.xmax, -FeldGrenze, FeldGrenze, "xmax");
-    Pruefen(neu.Feld.ymin, -FeldGrenze, FeldGrenze, "ymin");
-    Pruefen(neu.Feld.ymax, -FeldGrenze, FeldGrenze, "ymax");
-    Pruefen(neu.Periodendauer, PeriodendauerMin, PeriodendauerMax, "Periodendauer");
-    Pruefen(neu.PeriodendauerSchritte, SchritteMin, SchritteMax, "Schritte der Periodendauer");
-    Pruefen(neu.Wellenlaenge, WellenlaengeMin, WellenlaengeMax, "Wellenlänge");
-    Pruefen(neu.WellenlaengeSchritte, SchritteMin, SchritteMax, "Schritte der Wellenlänge");
-    Pruefen(neu.AmplitudeMm, 0, AmplitudeMax, "Amplitude");
+    GanzzahlPruefen(neu.WAxpos, -FeldGrenze, FeldGrenze, "X-Position");
+    GanzzahlPruefen(neu.WAypos, 0, YposMax, "Y-Position");
+    GanzzahlPruefen(neu.Feld.xmin, -FeldGrenze, FeldGrenze, "xmin");
+    GanzzahlPruefen(neu.Feld.xmax, -FeldGrenze, FeldGrenze, "xmax");
+    GanzzahlPruefen(neu.Feld.ymin, -FeldGrenze, FeldGrenze, "ymin");
+    GanzzahlPruefen(neu.Feld.ymax, -FeldGrenze, FeldGrenze, "ymax");
+    GanzzahlPruefen(neu.Periodendauer, PeriodendauerMin, PeriodendauerMax, "Periodendauer");
+    GanzzahlPruefen(neu.PeriodendauerSchritte, SchritteMin, SchritteMax, "Schritte der Periodendauer");
+    GanzzahlPruefen(neu.Wellenlaenge, WellenlaengeMin, WellenlaengeMax, "Wellenlänge");
+    GanzzahlPruefen(neu.WellenlaengeSchritte, SchritteMin, SchritteMax, "Schritte der Wellenlänge");
+    GanzzahlPruefen(neu.AmplitudeMm, 0, AmplitudeMax, "Amplitude");
     e_ = neu;
 }
 

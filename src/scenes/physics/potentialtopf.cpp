@@ -1,6 +1,6 @@
 #include "scenes/physics/potentialtopf.h"
 
-#include "core/allgemeinerfehler.h"
+#include "scenes/ganzzahlpruefen.h"
 #include "view/tkosys.h"
 
 #include <GL/gl.h>
@@ -31,10 +31,7 @@ std::vector<double> Gitter(double a, double s)
 
 void Pruefen(int wert, TPotentialtopf::tBereich bereich, const std::string& feld)
 {
-    if (wert >= bereich.min && wert <= bereich.max)
-        return;
-    throw AllgemeinerFehler(feld + ": " + std::to_string(wert) + " ist nicht erlaubt.\rErlaubt sind ganze Zahlen von " +
-                            std::to_string(bereich.min) + " bis " + std::to_string(bereich.max) + ".");
+    GanzzahlPruefen(wert, bereich.min, bereich.max, feld);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "scenes/physics/wurf.h"
 
-#include "core/allgemeinerfehler.h"
 #include "core/zahltext.h"
 #include "expr/formelwert.h"
+#include "scenes/ganzzahlpruefen.h"
 #include "view/tkosys.h"
 
 #include <GL/gl.h>
@@ -14,15 +14,6 @@
 namespace orbisto {
 
 namespace {
-
-// A control's number: whole and within its range (NaN and infinities are neither).
-void Pruefen(double wert, int min, int max, const std::string& feld)
-{
-    if (std::isfinite(wert) && wert == std::trunc(wert) && wert >= min && wert <= max)
-        return;
-    throw AllgemeinerFehler(feld + ": " + ZahlText(wert) + " ist nicht erlaubt.\rErlaubt sind ganze Zahlen von " +
-                            std::to_string(min) + " bis " + std::to_string(max) + ".");
-}
 
 // The positive root p + sqrt(p² + q) of u² - 2pu - q = 0, or `ersatz` when there is none.
 double PositiveWurzel(double p, double q, double ersatz)
@@ -46,10 +37,10 @@ void Ball(const TKoSys& k, double x, double y, double z, double r)
 void TWurf::DatenAendern(const tWurfEinstellungen& neu, double raumXMax, double raumYMax)
 {
     // Everything is checked before anything is stored.
-    Pruefen(neu.Abwurfgeschwindigkeit, GeschwindigkeitMin, GeschwindigkeitMax, "Abwurfgeschwindigkeit");
-    Pruefen(neu.AbwurfwinkelGrad, WinkelMin, WinkelMax, "Abwurfwinkel");
-    Pruefen(neu.Abwurfhoehe, HoeheMin, HoeheMax, "Abwurfhöhe");
-    Pruefen(neu.KugelPosition, 0, KugelPositionMax, "Position");
+    GanzzahlPruefen(neu.Abwurfgeschwindigkeit, GeschwindigkeitMin, GeschwindigkeitMax, "Abwurfgeschwindigkeit");
+    GanzzahlPruefen(neu.AbwurfwinkelGrad, WinkelMin, WinkelMax, "Abwurfwinkel");
+    GanzzahlPruefen(neu.Abwurfhoehe, HoeheMin, HoeheMax, "Abwurfhöhe");
+    GanzzahlPruefen(neu.KugelPosition, 0, KugelPositionMax, "Position");
     e_ = neu;
 
     const double v0 = neu.Abwurfgeschwindigkeit, h0 = neu.Abwurfhoehe;
