@@ -4,8 +4,8 @@
 #include "app/meldungen.h"
 #include "app/spinedit_widget.h"
 #include "core/zahltext.h"
-#include "view/spinknopfglyphen.h"
 #include "ui_schnittge_form.h"
+#include "view/spinknopfglyphen.h"
 #include "view/steuerglyphen.h"
 
 #include <QApplication>
