@@ -11,6 +11,7 @@
 #include "app/programm.h"
 #include "app/spinedit_widget.h"
 #include "boxbeantworter.h"
+#include "fensterelement.h"
 #include "scenes/physics/ebenewellen.h"
 #include "scenes/physics/ebenewellen_form.h"
 
@@ -28,19 +29,6 @@
 #include <memory>
 
 using namespace orbisto;
-
-namespace {
-
-template <class T>
-T* Element(QWidget* fenster, const char* name)
-{
-    auto* w = fenster->findChild<T*>(QString::fromLatin1(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
-
-}  // namespace
 
 class TestEbeneWellenForm : public QObject {
     Q_OBJECT

@@ -6,6 +6,7 @@
 #include "app/programm.h"
 #include "app/spinedit_widget.h"
 #include "boxbeantworter.h"
+#include "fensterelement.h"
 #include "scenes/physics/potentialtopf.h"
 #include "scenes/physics/potentialtopf_form.h"
 
@@ -19,19 +20,6 @@
 #include <memory>
 
 using namespace orbisto;
-
-namespace {
-
-template <class T>
-T* Element(QWidget* fenster, const char* name)
-{
-    auto* w = fenster->findChild<T*>(QString::fromLatin1(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
-
-}  // namespace
 
 class TestPotentialtopfForm : public QObject {
     Q_OBJECT

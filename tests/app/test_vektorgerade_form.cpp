@@ -9,6 +9,7 @@
 #include "app/programm.h"
 #include "app/spinedit_widget.h"
 #include "boxbeantworter.h"
+#include "fensterelement.h"
 #include "scenes/math/vektorgerade.h"
 #include "scenes/math/vektorgerade_form.h"
 
@@ -33,15 +34,6 @@ struct Werte {
     int s[3], r[3], t;
     std::array<int, 3> ort() const { return {s[0] + t * r[0], s[1] + t * r[1], s[2] + t * r[2]}; }
 };
-
-template <class T>
-T* Element(QWidget* fenster, const char* name)
-{
-    auto* w = fenster->findChild<T*>(QString::fromLatin1(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
 
 // Clicks the up arrow of a spin edit with the mouse.
 void PfeilHochKlicken(TSpinEdit* feld)

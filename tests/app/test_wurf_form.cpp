@@ -6,6 +6,7 @@
 #include "app/programm.h"
 #include "app/spinedit_widget.h"
 #include "boxbeantworter.h"
+#include "fensterelement.h"
 #include "scenes/physics/wurf.h"
 #include "scenes/physics/wurf_form.h"
 
@@ -23,15 +24,6 @@
 using namespace orbisto;
 
 namespace {
-
-template <class T>
-T* Element(QWidget* fenster, const char* name)
-{
-    auto* w = fenster->findChild<T*>(QString::fromLatin1(name));
-    if (!w)
-        qFatal("no control %s", name);
-    return w;
-}
 
 const char* const AlleSchalter[] = {
     "WurfCheckBox",           "HoeheStreckeZeit3DCheckBox", "MatheStreckeZeitFktCheckBox",
