@@ -40,8 +40,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/programm.h"
-#include "app/zeichnen.h"
 #include "core/zahltext.h"
 #include "expr/exprfunction2v.h"
 #include "expr/formelwert.h"
@@ -49,6 +47,8 @@
 #include "platform/glressourcen_anlegen.h"
 #include "platform/guianwendung.h"
 #include "platform/headlessgl.h"
+#include "programm/programm.h"
+#include "programm/zeichnen.h"
 #include "scenes/physics/ebenewellen.h"
 #include "view/glressourcen.h"
 #include "view/schritte.h"

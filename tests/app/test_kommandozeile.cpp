@@ -3,13 +3,13 @@
 // call that fails must say why in German and write nothing. Lists named for the window are
 // opened in it once it is up.
 
-#include "app/orbisto2013_form.h"
-#include "app/programm.h"
 #include "app/startlisten.h"
-#include "app/zeichnen.h"
 #include "boxbeantworter.h"
 #include "headlessframe.h"
 #include "objects/objektdatei.h"
+#include "programm/programm.h"
+#include "programm/zeichnen.h"
+#include "windows/orbisto2013_form.h"
 
 #include <QDir>
 #include <QFile>

@@ -91,4 +91,8 @@ TEST(Runden, HalvesGoToTheEvenNeighbour)
         EXPECT_EQ(Runden(f.wert), f.ganz) << static_cast<double>(f.wert);
     EXPECT_EQ(RundenHundertstel(0.125L), 0.12L);
     EXPECT_EQ(RundenHundertstel(0.375L), 0.38L);
+    // The result texts: rounded, then written without trailing zeros.
+    EXPECT_EQ(HundertstelText(3.7416573867739413L), "3,74");
+    EXPECT_EQ(HundertstelText(4.999L), "5");
+    EXPECT_EQ(HundertstelText(-2.1L), "-2,1");
 }

@@ -2,12 +2,12 @@
 // feedback, against counts worked out from the shapes' definitions; which entries a pass
 // draws in which mode; and what a parameter that is not a number does to a pass.
 
-#include "app/programm.h"
-#include "app/zeichnen.h"
 #include "core/zahltext.h"
 #include "headlessframe.h"
 #include "objects/objektliste.h"
 #include "objects/objektzeichnen.h"
+#include "programm/programm.h"
+#include "programm/zeichnen.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>

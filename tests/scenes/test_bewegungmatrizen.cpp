@@ -1,7 +1,7 @@
 // Motion with matrices: the corner list as the window shows it, rotations, shifts and
-// typed matrices, the trail's ring of fifty slots, refused steps that leave everything as
-// it was, and the picture of a moved cuboid with its trail, whose positions and colours
-// are worked out here from the geometry, not read from the scene's code.
+// typed matrices, the trail's ring of fifty slots, refused steps and settings that leave
+// everything as it was, and the picture of a moved cuboid with its trail, whose positions
+// and colours are worked out here from the geometry, not read from the scene's code.
 
 #include "core/allgemeinerfehler.h"
 #include "core/zahltext.h"
@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <numbers>
 #include <set>
 #include <string>
@@ -27,6 +28,28 @@ namespace {
 
 using Modell = TBewegungMatrizen;
 using Achse = Modell::tAchse;
+using Einstellungen = tBewegungMatrizenEinstellungen;
+
+// Changes some settings, keeping the others as the model holds them.
+void Aendern(Modell& m, const std::function<void(Einstellungen&)>& aenderung)
+{
+    Einstellungen e = m.Einstellungen();
+    aenderung(e);
+    m.EinstellungenAendern(e);
+}
+
+void SchritteSetzen(Modell& m, double verschiebung, double drehungGrad)
+{
+    Aendern(m, [&](Einstellungen& e) {
+        e.VerschiebeSchritt = verschiebung;
+        e.DrehSchrittGrad = drehungGrad;
+    });
+}
+
+void SpurSetzen(Modell& m, bool an)
+{
+    Aendern(m, [&](Einstellungen& e) { e.Spur = an; });
+}
 
 // The cuboid 3 x 2 x 1,5 with A at the origin, as the window lists it at the start.
 const std::string StartListe = " A: 0,00  0,00  0,00 1,00 \r"
@@ -137,7 +160,7 @@ TEST(BewegungMatrizen, RotationsAreRightHandedAboutTheFixedAxesInTheOrderXYZ)
     for (const auto& f : faelle) {
         SCOPED_TRACE(::testing::Message() << f.achsen.x << f.achsen.y << f.achsen.z << " sign " << f.vorzeichen);
         Modell m;
-        m.SchritteSetzen(0.2, 90);
+        SchritteSetzen(m, 0.2, 90);
         m.Drehen(f.achsen, f.vorzeichen);
         const t4DPunkt g = m.Ecken()[6];
         EXPECT_NEAR(g.x, f.g.x, 1e-12);
@@ -155,7 +178,7 @@ TEST(BewegungMatrizen, FourQuarterTurnsReturnToTheStartAndListNoNegativeZeros)
         for (int vorzeichen : {1, -1}) {
             SCOPED_TRACE(::testing::Message() << a.x << a.y << a.z << " sign " << vorzeichen);
             Modell m;
-            m.SchritteSetzen(0.2, 90);
+            SchritteSetzen(m, 0.2, 90);
             for (int i = 0; i < 4; ++i)
                 m.Drehen(a, vorzeichen);
             ErwarteNahe(m.Ecken(), Start);
@@ -176,7 +199,7 @@ TEST(BewegungMatrizen, ShiftMovesEveryCornerByTheStepAndKeepsW)
     };
     for (const auto& f : faelle) {
         Modell m;
-        m.SchritteSetzen(0.5, 10);
+        SchritteSetzen(m, 0.5, 10);
         m.Verschieben(f.achse, f.vorzeichen);
         m.Verschieben(f.achse, f.vorzeichen);
         EXPECT_EQ(m.Ecken(), Verschoben(Start, 2 * f.dx, 2 * f.dy, 2 * f.dz));
@@ -241,7 +264,7 @@ TEST(BewegungMatrizen, RefusedStepChangesNeitherCornersNorTrail)
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         Modell m;
-        m.SpurSetzen(true);
+        SpurSetzen(m, true);
         m.Verschieben(Achse::Z, 1);
         const tQuaderEcken vorher = m.Ecken();
         try {
@@ -288,7 +311,7 @@ TEST(BewegungMatrizen, WhichStepsRecordTheTrail)
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         Modell m;
-        m.SpurSetzen(f.spur);
+        SpurSetzen(m, f.spur);
         f.schritt(m);
         EXPECT_EQ(m.SpurAnzahl(), f.spurAnzahl);
         EXPECT_EQ(m.Ecken() != Start, f.bewegt);
@@ -297,25 +320,78 @@ TEST(BewegungMatrizen, WhichStepsRecordTheTrail)
         }
     }
 
-    // Reset returns the box and leaves the trail; switching the trail off discards it.
+    // Reset returns the box and leaves the trail, and so does every other setting the
+    // window hands over with the trail on; switching the trail off discards it.
     Modell m;
-    m.SpurSetzen(true);
+    SpurSetzen(m, true);
     m.Verschieben(Achse::X, 1);
     m.Verschieben(Achse::X, 1);
     m.QuaderReset();
     EXPECT_EQ(m.Ecken(), Start);
     EXPECT_EQ(m.SpurAnzahl(), 2);
-    m.SpurSetzen(false);
+    Aendern(m, [](Einstellungen& e) {
+        e.Quader = e.RFgefuellt = e.GFgefuellt = e.KomponentenA = true;
+        e.VerschiebeSchritt = 1;
+        e.DrehSchrittGrad = 90;
+    });
+    EXPECT_EQ(m.SpurAnzahl(), 2);
+    SpurSetzen(m, false);
     EXPECT_EQ(m.SpurAnzahl(), 0);
-    m.SpurSetzen(true);
+    SpurSetzen(m, true);
     EXPECT_EQ(m.SpurAnzahl(), 0);
+}
+
+// Any finite step is taken: 0 moves nothing, a negative one reverses. A step that is no
+// finite number is refused, and with it the whole change.
+TEST(BewegungMatrizen, SettingsRefuseOnlyStepsThatAreNoFiniteNumbers)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+    const struct {
+        double verschiebung, drehungGrad;
+        const char* meldung;
+    } faelle[] = {
+        {nan, 10, "Verschiebung, Schritt: NAN ist nicht erlaubt.\rErlaubt sind endliche Zahlen."},
+        {inf, 10, "Verschiebung, Schritt: INF ist nicht erlaubt.\rErlaubt sind endliche Zahlen."},
+        {0.2, -inf, "Drehung, Schritt: -INF ist nicht erlaubt.\rErlaubt sind endliche Zahlen."},
+        {-inf, nan, "Verschiebung, Schritt: -INF ist nicht erlaubt.\rErlaubt sind endliche Zahlen."},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.meldung);
+        Modell m;
+        SpurSetzen(m, true);
+        m.Verschieben(Achse::X, 1);
+        const Einstellungen vorher = m.Einstellungen();
+        try {
+            m.EinstellungenAendern(
+                {.Quader = true, .Spur = false, .VerschiebeSchritt = f.verschiebung, .DrehSchrittGrad = f.drehungGrad});
+            ADD_FAILURE() << "no error";
+        } catch (const AllgemeinerFehler& e) {
+            EXPECT_EQ(e.what(), std::string(f.meldung));
+        }
+        EXPECT_EQ(m.Einstellungen(), vorher);
+        EXPECT_EQ(m.SpurAnzahl(), 1) << "the trail is not discarded by a refused change";
+    }
+
+    Modell m;
+    SpurSetzen(m, true);
+    SchritteSetzen(m, 0, 0);
+    m.Verschieben(Achse::X, 1);
+    m.Drehen({.x = true, .y = true, .z = true}, 1);
+    EXPECT_EQ(m.Ecken(), Start);
+    EXPECT_EQ(m.SpurAnzahl(), 2) << "a step of 0 is still a step";
+    SchritteSetzen(m, -0.5, -90);
+    m.Verschieben(Achse::X, 1);
+    EXPECT_EQ(m.Ecken(), Verschoben(Start, -0.5, 0, 0));
+    m.Drehen({.z = true}, 1);  // a quarter turn clockwise: B = (2,5; 0; 0) goes to (0; -2,5; 0)
+    EXPECT_NEAR(m.Ecken()[1].x, 0, 1e-12);
+    EXPECT_NEAR(m.Ecken()[1].y, -2.5, 1e-12);
 }
 
 TEST(BewegungMatrizen, TrailIsARingOfFiftySlots)
 {
     Modell m;
-    m.SchritteSetzen(1, 10);
-    m.SpurSetzen(true);
+    SchritteSetzen(m, 1, 10);
+    SpurSetzen(m, true);
     const auto vorSchritt = [](int k) { return Verschoben(Start, k - 1, 0, 0); };  // where step k starts
     for (int k = 1; k <= 50; ++k)
         m.Verschieben(Achse::X, 1);
@@ -446,8 +522,8 @@ protected:
 
     void AllesEin()
     {
-        modell.Quader = modell.RFgefuellt = modell.GFgefuellt = modell.KomponentenA = true;
-        modell.SpurSetzen(true);
+        Aendern(modell,
+                [](Einstellungen& e) { e.Quader = e.RFgefuellt = e.GFgefuellt = e.KomponentenA = e.Spur = true; });
     }
 };
 
@@ -458,7 +534,7 @@ TEST_F(BewegungMatrizenBild, NothingIsDrawnWhileTheCuboidIsOffWhateverElseIsOn)
     AllesEin();
     modell.Verschieben(Achse::X, 1);
     modell.Drehen({.z = true}, 1);
-    modell.Quader = false;
+    Aendern(modell, [](Einstellungen& e) { e.Quader = false; });
     const Frame f = Zeichnen();
     EXPECT_TRUE(f.drawn().empty());
     EXPECT_EQ(f.countOther({255, 255, 255, 255}), 0);

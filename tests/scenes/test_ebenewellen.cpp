@@ -52,8 +52,9 @@ TEST(EbeneWellenModell, TheTimeReturnsToZeroAfterOnePeriodsSteps)
     w.Takt();
     EXPECT_EQ(w.WellenZeit(), 0) << "the twentieth tick reaches 2000 ms, which starts the period anew";
 
-    for (int t = TEbeneWellen::PeriodendauerMin; t <= TEbeneWellen::PeriodendauerMax; t += 100)
-        for (int n = TEbeneWellen::SchritteMin; n <= TEbeneWellen::SchritteMax; n += 2) {
+    for (int t = TEbeneWellen::PeriodendauerFeld.Min; t <= TEbeneWellen::PeriodendauerFeld.Max; t += 100)
+        for (int n = TEbeneWellen::PeriodendauerSchritteFeld.Min; n <= TEbeneWellen::PeriodendauerSchritteFeld.Max;
+             n += 2) {
             tEbeneWellenEinstellungen e;
             e.Periodendauer = t;
             e.PeriodendauerSchritte = n;

@@ -3,6 +3,7 @@
 // from above and from below. Every expectation is worked out here from the geometry of
 // folding a box open, not read from the scene's code.
 
+#include "core/allgemeinerfehler.h"
 #include "headlessframe.h"
 #include "scenes/math/quadernetz.h"
 #include "view/tkosys.h"
@@ -14,7 +15,9 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <set>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -24,7 +27,7 @@ namespace {
 
 using Seite = TQuaderNetz::tSeite;
 using Mass = TQuaderNetz::tMass;
-using Farbe = TQuaderNetz::tFarbe;
+using Farbe = tRGB;
 
 constexpr double L = 4, B = 3, H = 2;
 
@@ -43,18 +46,23 @@ std::vector<Klappen> AlleLagen()
     return lagen;
 }
 
-void Setzen(TQuaderNetz& netz, Klappen k)
+// The L x B x H box with everything shown and these faces open.
+tQuaderNetzEinstellungen Alles(Klappen k)
 {
-    netz.Quader = netz.Kanten = netz.Flaechen = true;
-    netz.Laenge = L;
-    netz.Breite = B;
-    netz.Hoehe = H;
-    netz.DF = k.DF;
-    netz.VF = k.VF;
-    netz.RF = k.RF;
-    netz.LS = k.LS;
-    netz.RS = k.RS;
+    tQuaderNetzEinstellungen e;
+    e.Quader = e.Kanten = e.Flaechen = true;
+    e.Laenge = L;
+    e.Breite = B;
+    e.Hoehe = H;
+    e.DF = k.DF;
+    e.VF = k.VF;
+    e.RF = k.RF;
+    e.LS = k.LS;
+    e.RS = k.RS;
+    return e;
 }
+
+void Setzen(TQuaderNetz& netz, Klappen k) { netz.EinstellungenAendern(Alles(k)); }
 
 std::string Name(Klappen k)
 {
@@ -115,6 +123,62 @@ tVektor3 Innen(Klappen k, Seite s)
 bool Blass(Farbe f) { return std::min({f.R, f.G, f.B}) == 0.8f; }
 
 }  // namespace
+
+TEST(QuaderNetz, StartsAsTheWindowOpensAFoldedFourByThreeByTwoBoxWithEdgesOn)
+{
+    const TQuaderNetz netz;
+    tQuaderNetzEinstellungen soll;
+    soll.Quader = soll.Flaechen = false;
+    soll.Kanten = true;
+    soll.DF = soll.VF = soll.RF = soll.LS = soll.RS = false;
+    soll.Laenge = 4;
+    soll.Breite = 3;
+    soll.Hoehe = 2;
+    EXPECT_EQ(netz.Einstellungen(), soll);
+}
+
+// A dimension a spin edit cannot hold is refused with the German message naming the field,
+// and nothing at all is stored, not even the valid parts of the same change.
+TEST(QuaderNetz, RefusesADimensionNoSpinEditCanHoldAndChangesNothing)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::string erlaubt = " ist nicht erlaubt.\rErlaubt sind ganze Zahlen von 1 bis 5.";
+    const struct {
+        const char* name;
+        std::function<void(tQuaderNetzEinstellungen&)> verderben;
+        std::string meldung;
+    } faelle[] = {
+        {"length below the range", [](auto& e) { e.Laenge = 0; }, "Länge: 0" + erlaubt},
+        {"breadth above the range", [](auto& e) { e.Breite = 6; }, "Breite: 6" + erlaubt},
+        {"height not whole", [](auto& e) { e.Hoehe = 2.5; }, "Höhe: 2,5" + erlaubt},
+        {"height not a number", [nan](auto& e) { e.Hoehe = nan; }, "Höhe: NAN" + erlaubt},
+        {"the first bad field is named", [](auto& e) { e.Hoehe = e.Laenge = -1; }, "Länge: -1" + erlaubt},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        TQuaderNetz netz;
+        const tQuaderNetzEinstellungen vorher = Alles(AlleAuf);
+        netz.EinstellungenAendern(vorher);
+        tQuaderNetzEinstellungen neu = Alles(AlleZu);
+        neu.Laenge = neu.Breite = neu.Hoehe = 1;
+        f.verderben(neu);
+        try {
+            netz.EinstellungenAendern(neu);
+            ADD_FAILURE() << "accepted";
+        } catch (const AllgemeinerFehler& fehler) {
+            EXPECT_EQ(fehler.what(), f.meldung);
+        }
+        EXPECT_EQ(netz.Einstellungen(), vorher) << "nothing stored";
+    }
+    // The ends of the range are allowed.
+    TQuaderNetz netz;
+    tQuaderNetzEinstellungen e = Alles(AlleZu);
+    e.Laenge = 1;
+    e.Breite = 5;
+    e.Hoehe = 1;
+    EXPECT_NO_THROW(netz.EinstellungenAendern(e));
+    EXPECT_EQ(netz.Einstellungen(), e);
+}
 
 TEST(QuaderNetz, EachFaceFoldsAndUnfoldsAboutItsBaseEdge)
 {
@@ -368,8 +432,9 @@ Rgba Pixel(float r, float g, float b)
 
 TEST_F(QuaderNetzBild, NothingIsDrawnWhileTheSceneIsOffWhateverElseIsOn)
 {
-    Setzen(netz, AlleAuf);
-    netz.Quader = false;
+    tQuaderNetzEinstellungen e = Alles(AlleAuf);
+    e.Quader = false;
+    netz.EinstellungenAendern(e);
     const Frame f = Zeichnen();
     EXPECT_TRUE(f.drawn().empty());
     EXPECT_EQ(f.countOther({255, 255, 255, 255}), 0);
@@ -545,8 +610,9 @@ TEST_F(QuaderNetzBild, ClosedBoxShowsItsLidOutsideAndOpenedItsBaseInside)
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.name);
-        Setzen(netz, fall.k);
-        netz.Kanten = false;
+        tQuaderNetzEinstellungen e = Alles(fall.k);
+        e.Kanten = false;
+        netz.EinstellungenAendern(e);
         vonUnten = fall.unten;
         EXPECT_EQ(Bei(2, 1.5, Zeichnen()), fall.mitte);
     }

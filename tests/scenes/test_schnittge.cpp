@@ -1,8 +1,9 @@
-// The intersection scene: that its examples really intersect as the window promises, what
-// the window shows for each pair, how the arrow buttons step a typed number, and the
-// picture of one pair seen straight from above. Intersections and positions are worked
+// The intersection scene: that its examples really intersect as the window promises, which
+// settings the model takes, what the window shows for each pair, how the arrow buttons step
+// a typed number, and the picture of one pair seen straight from above. Intersections and positions are worked
 // out here from the geometry, not read from the scene's code.
 
+#include "core/allgemeinerfehler.h"
 #include "core/zahltext.h"
 #include "headlessframe.h"
 #include "scenes/math/schnittge.h"
@@ -13,6 +14,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <limits>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -88,6 +91,81 @@ TEST(SchnittGE, ExamplesFitTheSpinEditsAndThereAreThree)
     EXPECT_THROW(TSchnittGE::Beispiel(4), std::out_of_range);
 }
 
+TEST(SchnittGE, StartsWithExample1AndEverySwitchOff)
+{
+    const TSchnittGE m;
+    const tSchnittGEEinstellungen& e = m.Einstellungen();
+    EXPECT_FALSE(e.Darstellung || e.g1E1 || e.g2E2 || e.VieleOrtsvektoren1 || e.VieleOrtsvektoren2 || e.SElement ||
+                 e.SVektoren || e.SQuader);
+    EXPECT_EQ(e.Schnittart, Art::g1g2);
+    const TSchnittGE::tBeispiel& b = TSchnittGE::Beispiel(1);
+    EXPECT_EQ(e.P1, V(b.P1));
+    EXPECT_EQ(e.U1, V(b.U1));
+    EXPECT_EQ(e.V1, V(b.V1));
+    EXPECT_EQ(e.P2, V(b.P2));
+    EXPECT_EQ(e.U2, V(b.U2));
+    EXPECT_EQ(e.V2, V(b.V2));
+    EXPECT_EQ(e.PS, b.PS);
+    EXPECT_EQ(e.US, b.US);
+}
+
+// Every component of the objects is a whole number from -10 to 10, as the spin edits hold
+// it; the entered intersection is any number the free fields read.
+TEST(SchnittGE, RefusesComponentsNoSpinEditCanHoldAndChangesNothing)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN(), inf = std::numeric_limits<double>::infinity();
+    const std::string erlaubt = " ist nicht erlaubt.\rErlaubt sind ganze Zahlen von -10 bis 10.";
+    const struct {
+        const char* name;
+        std::function<void(tSchnittGEEinstellungen&)> verderben;
+        std::string meldung;
+    } faelle[] = {
+        {"P1 x above", [](auto& e) { e.P1.x = 11; }, "Punkt g1/E1, x-Komponente: 11" + erlaubt},
+        {"U1 y below", [](auto& e) { e.U1.y = -11; }, "Richtung 1 von g1/E1, y-Komponente: -11" + erlaubt},
+        {"V1 z not whole", [](auto& e) { e.V1.z = 0.5; }, "Richtung 2 von E1, z-Komponente: 0,5" + erlaubt},
+        {"P2 x not a number", [nan](auto& e) { e.P2.x = nan; }, "Punkt g2/E2, x-Komponente: NAN" + erlaubt},
+        {"U2 y infinite", [inf](auto& e) { e.U2.y = inf; }, "Richtung 1 von g2/E2, y-Komponente: INF" + erlaubt},
+        {"V2 z far out", [](auto& e) { e.V2.z = 1000; }, "Richtung 2 von E2, z-Komponente: 1000" + erlaubt},
+        {"the first bad field is named", [](auto& e) { e.V2.x = e.P1.z = 20; },
+         "Punkt g1/E1, z-Komponente: 20" + erlaubt},
+    };
+    tSchnittGEEinstellungen vorher;
+    vorher.Darstellung = vorher.SElement = true;
+    vorher.Schnittart = Art::E1E2;
+    vorher.P1 = {10, -10, 10};
+    vorher.V2 = {-10, 10, -10};
+    vorher.PS = {0.25, -1e300, inf};  // free numbers
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        TSchnittGE m;
+        ASSERT_NO_THROW(m.EinstellungenAendern(vorher));
+        ASSERT_EQ(m.Einstellungen(), vorher);
+        tSchnittGEEinstellungen neu;
+        neu.g1E1 = true;
+        neu.PS = {7, 7, 7};
+        f.verderben(neu);
+        try {
+            m.EinstellungenAendern(neu);
+            ADD_FAILURE() << "accepted";
+        } catch (const AllgemeinerFehler& fehler) {
+            EXPECT_EQ(fehler.what(), f.meldung);
+        }
+        EXPECT_EQ(m.Einstellungen(), vorher) << "nothing stored";
+    }
+
+    // Every example is taken.
+    for (int nr = 1; nr <= TSchnittGE::BeispielAnzahl; ++nr) {
+        const TSchnittGE::tBeispiel& b = TSchnittGE::Beispiel(nr);
+        tSchnittGEEinstellungen e;
+        e.P1 = V(b.P1), e.U1 = V(b.U1), e.V1 = V(b.V1);
+        e.P2 = V(b.P2), e.U2 = V(b.U2), e.V2 = V(b.V2);
+        e.PS = b.PS, e.US = b.US;
+        TSchnittGE m;
+        EXPECT_NO_THROW(m.EinstellungenAendern(e)) << "example " << nr;
+        EXPECT_EQ(m.Einstellungen(), e) << "example " << nr;
+    }
+}
+
 TEST(SchnittGE, CaptionsAndRowsFollowThePair)
 {
     const struct {
@@ -155,6 +233,7 @@ protected:
     HeadlessFrame frame{Bildseite, Bildseite};
     TKoSys k;
     TSchnittGE szene;
+    tSchnittGEEinstellungen einst;  // handed to the scene by Zeichnen
     bool vonUnten = false;
     GLdouble modellview[16] = {};
     GLint tiefe = 0;
@@ -163,6 +242,7 @@ protected:
 
     Frame Zeichnen()
     {
+        szene.EinstellungenAendern(einst);
         return frame.render([&] {
             glClearColor(1, 1, 1, 1);
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -196,10 +276,10 @@ protected:
 
     void AllesAn(Art art)
     {
-        szene.Darstellung = szene.g1E1 = szene.g2E2 = true;
-        szene.VieleOrtsvektoren1 = szene.VieleOrtsvektoren2 = true;
-        szene.SElement = szene.SVektoren = szene.SQuader = true;
-        szene.Schnittart = art;
+        einst.Darstellung = einst.g1E1 = einst.g2E2 = true;
+        einst.VieleOrtsvektoren1 = einst.VieleOrtsvektoren2 = true;
+        einst.SElement = einst.SVektoren = einst.SQuader = true;
+        einst.Schnittart = art;
     }
 };
 
@@ -247,35 +327,36 @@ TEST_F(SchnittGEBild, NothingIsDrawnWhileTheSceneIsOffWhateverElseIsOn)
     for (Art art : {Art::g1g2, Art::g1E2, Art::E1E2}) {
         SCOPED_TRACE(static_cast<int>(art));
         AllesAn(art);
-        szene.Darstellung = false;
-        szene.P1 = {1, 2, 3};
-        szene.U1 = szene.V2 = {1, 0, 0};
-        szene.V1 = szene.U2 = {0, 1, 0};
-        szene.PS = szene.US = {1, 1, 1};
+        einst.Darstellung = false;
+        einst.P1 = {1, 2, 3};
+        einst.U1 = einst.V2 = {1, 0, 0};
+        einst.V1 = einst.U2 = {0, 1, 0};
+        einst.PS = einst.US = {1, 1, 1};
         const Frame f = Zeichnen();
         EXPECT_TRUE(f.drawn().empty());
         EXPECT_EQ(f.countOther({255, 255, 255, 255}), 0);
     }
 }
 
-// A line g1 through the plane E2: y = z, both with all their position vectors, and the
+// A line g1 through the plane E2: y = z - 1, both with all their position vectors, and the
 // point where they meet entered right, with its position vector and coordinate box.
 TEST_F(SchnittGEBild, LineThroughPlaneWithEverythingOn)
 {
     AllesAn(Art::g1E2);
-    const tVektor3 p1{2, -1, 3}, u1{0, 1, -1};  // meets y = z at t = 2
-    // The plane y = z; off the whole numbers in x, so that no grid point is the origin and
-    // every position vector has a tip to look for.
-    const tVektor3 p2{0.5, 1, 1}, u2{1, 0, 0}, v2{0, 1, 1};
-    const tVektor3 xs{2, 1, 1};
-    szene.P1 = p1;
-    szene.U1 = u1;
-    szene.V1 = {5, 5, 5};  // a plane's second direction: a line ignores it
-    szene.P2 = p2;
-    szene.U2 = u2;
-    szene.V2 = v2;
-    szene.PS = xs;
-    szene.US = {3, 3, 3};  // only two planes have an intersection line
+    const tVektor3 p1{2, -1, 3}, u1{0, 1, -1};  // meets y = z - 1 at t = 1,5
+    // The plane y = z - 1: it misses the origin, so no grid point is the origin, and its one
+    // grid point on the z axis lies above the origin (the head of an arrow straight down
+    // faces away), so every position vector has a tip to look for.
+    const tVektor3 p2{0, 0, 1}, u2{1, 0, 0}, v2{0, 1, 1};
+    const tVektor3 xs{2, 0.5, 1.5};
+    einst.P1 = p1;
+    einst.U1 = u1;
+    einst.V1 = {5, 5, 5};  // a plane's second direction: a line ignores it
+    einst.P2 = p2;
+    einst.U2 = u2;
+    einst.V2 = v2;
+    einst.PS = xs;
+    einst.US = {3, 3, 3};  // only two planes have an intersection line
 
     const Frame f = Zeichnen();
     EXPECT_EQ(f.glError(), 0u);
@@ -346,10 +427,10 @@ TEST_F(SchnittGEBild, LineThroughPlaneWithEverythingOn)
         EXPECT_LE(naechste, 0.04 + 1e-3);
     }
 
-    // The plane: its four corners p2 ± 10·u2 ± 10·v2, all in y = z.
+    // The plane: its four corners p2 ± 10·u2 ± 10·v2, all in y = z - 1.
     std::set<Ort> ebene;
     for (const tVektor3& e : ecken[Ebene2]) {
-        EXPECT_NEAR(e.y, e.z, 1e-3);
+        EXPECT_NEAR(e.y, e.z - 1, 1e-3);
         ebene.insert(Gerundet(e));
     }
     std::set<Ort> soll;
@@ -394,14 +475,14 @@ TEST_F(SchnittGEBild, LineThroughPlaneWithEverythingOn)
 // towards (u × v) and a darker one behind; the nearer plane covers the other.
 TEST_F(SchnittGEBild, PlanesShowTheirFrontAndBackShades)
 {
-    szene.Darstellung = true;
-    szene.Schnittart = Art::E1E2;
-    szene.P1 = {0, 0, 2};  // z = 2, front upwards
-    szene.U1 = {1, 0, 0};
-    szene.V1 = {0, 1, 0};
-    szene.P2 = {0, 0, -2};  // z = -2, front downwards
-    szene.U2 = {0, 1, 0};
-    szene.V2 = {1, 0, 0};
+    einst.Darstellung = true;
+    einst.Schnittart = Art::E1E2;
+    einst.P1 = {0, 0, 2};  // z = 2, front upwards
+    einst.U1 = {1, 0, 0};
+    einst.V1 = {0, 1, 0};
+    einst.P2 = {0, 0, -2};  // z = -2, front downwards
+    einst.U2 = {0, 1, 0};
+    einst.V2 = {1, 0, 0};
     const Rgba gruenVorn = Pixel(0.7, 1, 0.7), gruenHinten = Pixel(0.7, 0.9, 0.7);
     const Rgba blauVorn = Pixel(0.7, 0.7, 1), blauHinten = Pixel(0.7, 0.7, 0.9);
     const struct {
@@ -413,8 +494,8 @@ TEST_F(SchnittGEBild, PlanesShowTheirFrontAndBackShades)
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(::testing::Message() << "E1 " << fall.e1 << ", E2 " << fall.e2 << (fall.unten ? ", below" : ""));
-        szene.g1E1 = fall.e1;
-        szene.g2E2 = fall.e2;
+        einst.g1E1 = fall.e1;
+        einst.g2E2 = fall.e2;
         vonUnten = fall.unten;
         const Frame f = Zeichnen();
         EXPECT_TRUE(Gleich(Bei(3, 4, f), fall.mitte));
@@ -429,10 +510,10 @@ TEST_F(SchnittGEBild, PlanesShowTheirFrontAndBackShades)
 TEST_F(SchnittGEBild, IntersectionLineOfTwoPlanesWithItsPositionVectors)
 {
     AllesAn(Art::E1E2);
-    szene.g1E1 = szene.g2E2 = false;
+    einst.g1E1 = einst.g2E2 = false;
     const tVektor3 xs{1, -1, 2}, rs{0.5, 0.5, 0};
-    szene.PS = xs;
-    szene.US = rs;
+    einst.PS = xs;
+    einst.US = rs;
     const Frame f = Zeichnen();
 
     std::set<Ort> spitzen;

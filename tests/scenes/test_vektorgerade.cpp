@@ -3,10 +3,10 @@
 // rules (O = S + t·R, the draw steps with their colours and thicknesses, and the geometry
 // of an arrow), not taken from the code under test.
 
-#include "app/programm.h"
-#include "app/zeichnen.h"
 #include "core/allgemeinerfehler.h"
 #include "headlessframe.h"
+#include "programm/programm.h"
+#include "programm/zeichnen.h"
 #include "scenes/math/vektorgerade.h"
 #include "view/tkosys.h"
 

@@ -55,7 +55,7 @@ constexpr double RaumX = 5, RaumY = 5;  // the room's default upper bounds
 TEST(Wurf, DefaultsGiveTheirRangeFlightTimeAndFormulaTexts)
 {
     TWurf m;
-    m.DatenAendern(TWurf::Startwerte, RaumX, RaumY);
+    m.EinstellungenAendern(TWurf::Startwerte, RaumX, RaumY);
     EXPECT_EQ(m.FormelStrecke(), "-(9,81/(2*5*5))*x*x+(8,66025403784439/5)*x+0");
     EXPECT_EQ(m.FormelZeit(), "-(9,81/2)*x*x+8,66025403784439*x+0");
     EXPECT_NEAR(m.vx(), 5, 1e-12);
@@ -93,7 +93,7 @@ TEST(Wurf, TheBallFollowsTheFlightWithTheScrollBar)
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         TWurf m;
-        m.DatenAendern(Eingaben(f.w.v0, f.w.grad, f.w.h0, f.position), RaumX, RaumY);
+        m.EinstellungenAendern(Eingaben(f.w.v0, f.w.grad, f.w.h0, f.position), RaumX, RaumY);
         EXPECT_NEAR(m.ZeitEnde(), f.w.flugzeit(), 1e-9);
         EXPECT_NEAR(m.StreckeEnde(), f.w.weite(), 1e-9);
         const double t = f.w.flugzeit() * f.position / 100;
@@ -104,7 +104,7 @@ TEST(Wurf, TheBallFollowsTheFlightWithTheScrollBar)
         EXPECT_NEAR(m.KugelHoehe(), f.w.hoehe(t), 1e-9);
     }
     TWurf m;
-    m.DatenAendern(Eingaben(10, 60, 0, 50), RaumX, RaumY);
+    m.EinstellungenAendern(Eingaben(10, 60, 0, 50), RaumX, RaumY);
     EXPECT_NEAR(m.KugelHoehe(), 3.82, 0.005);
 }
 
@@ -122,7 +122,7 @@ TEST(Wurf, BothFormulaTextsEvaluateToTheThrow)
     for (const auto& f : faelle) {
         SCOPED_TRACE(testing::Message() << f.w.v0 << " m/s, " << f.w.grad << " Grad, " << f.w.h0 << " m");
         TWurf m;
-        m.DatenAendern(Eingaben(f.w.v0, f.w.grad, f.w.h0), RaumX, RaumY);
+        m.EinstellungenAendern(Eingaben(f.w.v0, f.w.grad, f.w.h0), RaumX, RaumY);
         EXPECT_TRUE(m.FormelStrecke().ends_with(f.ende)) << m.FormelStrecke();
         EXPECT_TRUE(m.FormelZeit().ends_with(f.ende)) << m.FormelZeit();
         EXPECT_EQ(m.FormelZeit().find('E'), std::string::npos) << "no exponent the evaluator cannot read";
@@ -151,7 +151,7 @@ TEST(Wurf, WithoutARootRangeAndTimeAreTheRoomsMaxima)
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
         TWurf m;
-        m.DatenAendern(Eingaben(f.w.v0, f.w.grad, f.w.h0, 100), f.raumX, f.raumY);
+        m.EinstellungenAendern(Eingaben(f.w.v0, f.w.grad, f.w.h0, 100), f.raumX, f.raumY);
         EXPECT_EQ(m.StreckeEnde(), f.raumX);
         EXPECT_EQ(m.ZeitEnde(), f.raumY);
         EXPECT_EQ(m.KugelZeit(), f.raumY);
@@ -188,13 +188,13 @@ TEST(Wurf, RefusesNumbersNoControlCanHoldAndChangesNothing)
         TWurf m;
         tWurfEinstellungen vorher = Eingaben(12, 30, 4, 40);
         vorher.Wurf = true;
-        m.DatenAendern(vorher, RaumX, RaumY);
+        m.EinstellungenAendern(vorher, RaumX, RaumY);
         const std::string formel = m.FormelZeit();
         const double ende = m.ZeitEnde(), hoehe = m.KugelHoehe();
         tWurfEinstellungen neu = TWurf::Startwerte;
         f.verderben(neu);
         try {
-            m.DatenAendern(neu, RaumX, RaumY);
+            m.EinstellungenAendern(neu, RaumX, RaumY);
             ADD_FAILURE() << "accepted";
         } catch (const AllgemeinerFehler& fehler) {
             EXPECT_EQ(fehler.what(), f.meldung);
@@ -248,7 +248,7 @@ protected:
     {
         tWurfEinstellungen e = Eingaben(W.v0, W.grad, W.h0, Mitte);
         schalter(e);
-        szene.DatenAendern(e, RaumX, RaumY);
+        szene.EinstellungenAendern(e, RaumX, RaumY);
     }
 
     Frame Zeichnen(bool beideSeiten = true)
@@ -523,7 +523,7 @@ TEST_F(WurfBild, WithoutARootTheFlightRunsToTheRoomsBounds)
 {
     tWurfEinstellungen e = Eingaben(1, 1, -10);
     e.Wurf = e.HoeheZeit2D = e.HoeheStrecke2D = true;
-    szene.DatenAendern(e, 2, 1.5);
+    szene.EinstellungenAendern(e, 2, 1.5);
     const Frame f = Zeichnen();
     const Wurf w{1, 1, -10};
     const auto rot = f.inColour(1, 0, 0), gruen = f.inColour(0, 1, 0);

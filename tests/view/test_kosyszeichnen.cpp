@@ -2,8 +2,8 @@
 // read back from GL feedback. The glyph lists are replaced by lists that report their
 // character code, so the tests read the texts themselves, not just their glyph count.
 
-#include "app/zeichnen.h"
 #include "headlessframe.h"
+#include "programm/zeichnen.h"
 #include "view/tkosys.h"
 
 #include <GL/gl.h>

@@ -1,0 +1,64 @@
+#include "app/fensterliste.h"
+#include "app/kommandozeile.h"
+#include "app/sprache.h"
+#include "app/startlisten.h"
+#include "platform/glpruefen.h"
+#include "programm/programm.h"
+#include "widgets/meldungen.h"
+#include "windows/oglpanel_widget.h"
+#include "windows/orbisto2013_form.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QIcon>
+#include <QTimer>
+
+namespace {
+
+// An error that no handler caught ends that handler and is shown in one box; the
+// program keeps running.
+class OrbistoApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* empfaenger, QEvent* ereignis) override
+    {
+        bool ergebnis = false;
+        orbisto::FehlerAbfangen([&] { ergebnis = QApplication::notify(empfaenger, ereignis); });
+        return ergebnis;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    // Pictures, help and version need no window, and must work where no display exists.
+    if (orbisto::OhneFenster(argc, argv))
+        return orbisto::OhneFensterAusfuehren(argc, argv);
+
+    orbisto::TOGLPanel::StandardFormatSetzen();  // before any widget exists
+
+    OrbistoApplication app(argc, argv);
+    orbisto::AnwendungBenennen(app);
+    app.setWindowIcon(QIcon(QStringLiteral(":/orbisto.svg")));
+    app.setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    orbisto::DeutschEinrichten(app);
+    const std::optional<QStringList> listen = orbisto::FensterArgumente(app);
+    if (!listen)
+        return 2;
+
+    if (!orbisto::OpenGLVerfuegbar()) {
+        orbisto::Fehlermeldung(QStringLiteral("OpenGL steht auf diesem Rechner nicht zur Verfügung.\r"
+                                              "Orbisto braucht es für die Grafik und wird beendet."));
+        return 1;
+    }
+
+    orbisto::Programm programm;  // the view state exists before any window
+    orbisto::TOrbisto2013Form hauptfenster(programm);
+    const orbisto::TFensterliste fenster(programm, hauptfenster);
+    hauptfenster.show();
+    // Once the window is up, so that a message about a list has the window behind it.
+    QTimer::singleShot(0, &hauptfenster, [&] { orbisto::ListenBeimStartOeffnen(hauptfenster, *listen); });
+    return app.exec();
+}

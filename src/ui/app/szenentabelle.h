@@ -1,0 +1,87 @@
+#pragma once
+// The one table of the ready-made scenes: for each scene its number (its place in the
+// drawing order), its menu item in the main window and how its model and window are made.
+// The rows stand in the order in which the windows are made at start-up.
+
+#include "programm/programm.h"
+#include "scenes/math/vektorgerade.h"
+#include "scenes/physics/ebenewellen.h"
+#include "scenes/physics/potentialtopf.h"
+#include "scenes/physics/wurf.h"
+#include "scenes/szenenliste.h"
+#include "widgets/szenenform.h"
+#include "windows/scenes/math/bewegungmatrizen_form.h"
+#include "windows/scenes/math/quadernetz_form.h"
+#include "windows/scenes/math/schnittge_form.h"
+#include "windows/scenes/math/vektorgerade_form.h"
+#include "windows/scenes/physics/ebenewellen_form.h"
+#include "windows/scenes/physics/potentialtopf_form.h"
+#include "windows/scenes/physics/wurf_form.h"
+
+#include <array>
+#include <memory>
+#include <string_view>
+
+namespace orbisto {
+
+using SzenenFensterAnlegen = std::unique_ptr<TSzenenForm> (*)(const SzenenUmgebung& umgebung);
+
+struct SzenenEintrag {
+    SzenenNr nr;
+    std::string_view menue;        // objectName of the menu item that shows the window
+    SzenenFensterAnlegen anlegen;  // null while the scene has no window yet
+};
+
+// Makes a scene's model, installs it in the drawing order and makes its window on it, so the
+// window holds its own model type and never has to cast.
+template <SzenenNr Nr, class Modell, class Form>
+std::unique_ptr<TSzenenForm> SzeneAnlegen(const SzenenUmgebung& umgebung)
+{
+    auto modell = std::make_unique<Modell>();
+    Modell& eigenes = *modell;
+    umgebung.programm.Szenen.Setzen(Nr, std::move(modell));
+    return std::make_unique<Form>(umgebung, eigenes);
+}
+
+inline constexpr std::array<SzenenEintrag, SzenenAnzahl> SzenenTabelle{{
+    {SzenenNr::Spiegelungen, "SpiegelungMen", nullptr},
+    {SzenenNr::BewegungMatrizen, "BewegungMatrizenMen",
+     &SzeneAnlegen<SzenenNr::BewegungMatrizen, TBewegungMatrizen, TBewegungMatrizenForm>},
+    {SzenenNr::VektorVerknuepfung, "VektorVerknuepfungMen", nullptr},
+    {SzenenNr::LineareAbh, "LineareAbhMen", nullptr},
+    {SzenenNr::SchnittGE, "SchnittGEMen", &SzeneAnlegen<SzenenNr::SchnittGE, TSchnittGE, TSchnittGEForm>},
+    {SzenenNr::VektorEbene, "VektorEbeneMen", nullptr},
+    {SzenenNr::VektorGerade, "VektorGeradeMen",
+     &SzeneAnlegen<SzenenNr::VektorGerade, TVektorGerade, TVektorGeradeForm>},
+    {SzenenNr::VektorKreis, "VektorKreisMen", nullptr},
+    {SzenenNr::VektorKugel, "VektorKugelMen", nullptr},
+    {SzenenNr::VektorOrt, "VektorOrtMen", nullptr},
+    {SzenenNr::VektorSpatprodukt, "VektorSpatproduktMen", nullptr},
+    {SzenenNr::QuaderNetz, "QuaderNetzMen", &SzeneAnlegen<SzenenNr::QuaderNetz, TQuaderNetz, TQuaderNetzForm>},
+    {SzenenNr::Wurf, "WurfMen", &SzeneAnlegen<SzenenNr::Wurf, TWurf, TWurfForm>},
+    {SzenenNr::EbeneWellen, "EbeneWellenMen", &SzeneAnlegen<SzenenNr::EbeneWellen, TEbeneWellen, TEbeneWellenForm>},
+    {SzenenNr::LongitudinalWelle, "LongitudinalWelleMen", nullptr},
+    {SzenenNr::Potentialtopf, "PotentialtopfMen",
+     &SzeneAnlegen<SzenenNr::Potentialtopf, TPotentialtopf, TPotentialtopfForm>},
+    {SzenenNr::SonneErdeMond, "SonneErdeMondMen", nullptr},
+    {SzenenNr::StehendeKreisWelle, "StehendeKreisWelleMen", nullptr},
+    {SzenenNr::WinkelBahnGeschw, "WinkelBahngeschwMen", nullptr},
+    {SzenenNr::Landung, "LandungMen", nullptr},
+    {SzenenNr::DominoSteine, "DominoSteineMen", nullptr},
+    {SzenenNr::FigurenDemo, "FigurenDemoMen", nullptr},
+}};
+
+// Every scene exactly once.
+consteval bool JedeSzeneEinmal()
+{
+    std::array<int, SzenenAnzahl> gesehen{};
+    for (const SzenenEintrag& e : SzenenTabelle)
+        ++gesehen[static_cast<std::size_t>(e.nr)];
+    for (int n : gesehen)
+        if (n != 1)
+            return false;
+    return true;
+}
+static_assert(JedeSzeneEinmal(), "every scene has exactly one row in the scene table");
+
+}  // namespace orbisto

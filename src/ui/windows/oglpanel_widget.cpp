@@ -1,0 +1,174 @@
+#include "windows/oglpanel_widget.h"
+
+#include "platform/glressourcen_anlegen.h"
+#include "widgets/meldungen.h"
+
+#include <QMouseEvent>
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
+#include <QSurfaceFormat>
+#include <QTimer>
+
+#include <GL/gl.h>
+
+#include <exception>
+
+namespace orbisto {
+
+void TOGLPanel::StandardFormatSetzen()
+{
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setSwapBehavior(QSurfaceFormat::DoubleBuffer);
+    format.setRedBufferSize(8);
+    format.setGreenBufferSize(8);
+    format.setBlueBufferSize(8);
+    format.setDepthBufferSize(24);
+    QSurfaceFormat::setDefaultFormat(format);
+}
+
+TOGLPanel::TOGLPanel(QWidget* parent) : QOpenGLWidget(parent) { setMouseTracking(true); }
+
+TOGLPanel::~TOGLPanel()
+{
+    if (context()) {
+        // The base class destroys the context after this body; its aboutToBeDestroyed
+        // must not call back into this half-destroyed object.
+        disconnect(context(), &QOpenGLContext::aboutToBeDestroyed, this, nullptr);
+        makeCurrent();
+        GLBeenden();
+        doneCurrent();
+    }
+}
+
+void TOGLPanel::showEvent(QShowEvent* event)
+{
+    QOpenGLWidget::showEvent(event);
+    // The context is made on the first showing; without one the program still runs,
+    // but the user must learn why the picture stays empty.
+    QTimer::singleShot(0, this, [this] {
+        if (!isValid() && !fehlerGemeldet_) {
+            fehlerGemeldet_ = true;
+            FehlerAnzeigen(QStringLiteral("OpenGL konnte für die Grafik nicht gestartet werden."));
+        }
+    });
+}
+
+void TOGLPanel::initializeGL()
+{
+    // A re-parented widget gets a new context: its lists, quadric and framebuffers must
+    // follow it, and they must go while the old context still exists.
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] {
+        makeCurrent();
+        GLBeenden();
+        doneCurrent();
+    });
+    GLStarten();
+}
+
+void TOGLPanel::GLStarten()
+{
+    try {
+        ressourcen_ = GLRessourcenAnlegen();
+        ++kontexte_;
+    } catch (...) {
+        const QString text = FehlerText(std::current_exception());
+        QTimer::singleShot(0, [text] { FehlerAnzeigen(text); });
+    }
+}
+
+void TOGLPanel::GLBeenden()
+{
+    bild_.reset();
+    arbeit_.reset();
+    GLRessourcenFreigeben(ressourcen_);
+}
+
+void TOGLPanel::JetztZeichnen()
+{
+    if (isVisible())
+        repaint();
+}
+
+bool TOGLPanel::Durchgang(int breite, int hoehe)
+{
+    try {
+        pass_(ressourcen_, breite, hoehe);
+        letzterFehler_.clear();
+        return true;
+    } catch (...) {
+        ++fehlschlaege_;
+        // Never let an error unwind through Qt's paint machinery; show it once the
+        // paint event is over. The next pass starts afresh. The same error again, with
+        // no good pass in between, is not shown again: a timer or a mouse drag that
+        // keeps redrawing a broken list would otherwise raise box after box.
+        const QString text = FehlerText(std::current_exception());
+        if (text != letzterFehler_) {
+            letzterFehler_ = text;
+            QTimer::singleShot(0, [text] { FehlerAnzeigen(text); });
+        }
+        return false;
+    }
+}
+
+void TOGLPanel::paintGL()
+{
+    if (!pass_ || !ressourcen_.Vollstaendig())
+        return;
+    const qreal dpr = devicePixelRatioF();
+    const QSize groesse(qRound(width() * dpr), qRound(height() * dpr));
+
+    if (!QOpenGLFramebufferObject::hasOpenGLFramebufferObjects() ||
+        !QOpenGLFramebufferObject::hasOpenGLFramebufferBlit()) {
+        // Without off-screen drawing a failed pass stays visible; at least it is reported.
+        if (Durchgang(groesse.width(), groesse.height())) {
+            ++durchgaenge_;
+            emit Gezeichnet();
+        }
+        return;
+    }
+
+    if (!arbeit_ || arbeit_->size() != groesse)
+        arbeit_ = std::make_unique<QOpenGLFramebufferObject>(groesse, QOpenGLFramebufferObject::Depth);
+    arbeit_->bind();
+    const bool gelungen = Durchgang(groesse.width(), groesse.height());
+    QOpenGLFramebufferObject::bindDefault();  // the widget's own framebuffer while painting
+    if (gelungen)
+        std::swap(bild_, arbeit_);
+
+    if (bild_) {
+        QOpenGLFramebufferObject::blitFramebuffer(nullptr, QRect(QPoint(), groesse), bild_.get(),
+                                                  QRect(QPoint(), bild_->size()), GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    } else {
+        // The very first pass failed: an empty surface rather than undefined memory.
+        glClearColor(1, 1, 1, 0);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    if (gelungen) {
+        ++durchgaenge_;
+        emit Gezeichnet();
+    }
+}
+
+void TOGLPanel::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    emit MausGedrueckt(p.x(), p.y());
+}
+
+void TOGLPanel::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    const bool nurLinks = event->buttons() == Qt::LeftButton &&
+                          (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == 0;
+    emit MausBewegt(p.x(), p.y(), nurLinks);
+}
+
+void TOGLPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    emit MausLosgelassen(p.x(), p.y());
+}
+
+}  // namespace orbisto
