@@ -4,8 +4,11 @@
 #include "core/zahltext.h"
 
 #include <cmath>
+#include <string>
 
 namespace orbisto {
+
+namespace {
 
 void GanzzahlPruefen(double wert, int min, int max, const std::string& feld)
 {
@@ -14,6 +17,8 @@ void GanzzahlPruefen(double wert, int min, int max, const std::string& feld)
     throw AllgemeinerFehler(feld + ": " + ZahlText(wert) + " ist nicht erlaubt.\rErlaubt sind ganze Zahlen von " +
                             std::to_string(min) + " bis " + std::to_string(max) + ".");
 }
+
+}  // namespace
 
 void tZahlFeld::Pruefen(double wert) const { GanzzahlPruefen(wert, Min, Max, std::string(Name)); }
 

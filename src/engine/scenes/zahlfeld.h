@@ -12,7 +12,6 @@
 #include "core/vektor3.h"
 
 #include <algorithm>
-#include <string>
 #include <string_view>
 
 namespace orbisto {
@@ -37,9 +36,5 @@ struct tZahlFeld {
     // The same for each component, named "<Name>, x-Komponente" and so on.
     void Pruefen(const tVektor3& v) const;
 };
-
-// The check of one number against a range, for ranges that are not fixed (a field whose
-// bound is another field's value).
-void GanzzahlPruefen(double wert, int min, int max, const std::string& feld);
 
 }  // namespace orbisto

@@ -29,26 +29,21 @@ void RandEcke(std::uint8_t ebene, double r, double winkel)
 // A point on the rim of a circle about the local x axis.
 void MantelEcke(double x, double r, double winkel) { glVertex3d(x, r * std::cos(winkel), r * std::sin(winkel)); }
 
-struct Farbe {
-    float r, g, b;
-    void setzen() const { glColor3f(r, g, b); }
-};
-
 // Shaft and head in one colour, the discs that close them in another.
-void Pfeil(const TKoSys& k, double x1, double y1, double z1, double x2, double y2, double z2, double dicke, Farbe voll,
-           Farbe scheibe)
+void Pfeil(const TKoSys& k, double x1, double y1, double z1, double x2, double y2, double z2, double dicke, tRGB voll,
+           tRGB scheibe)
 {
     constexpr int n = 20;
     const double s = dicke * k.xSchritt;
     const double len = k.Ausrichten(x1, y1, z1, x2, y2, z2);
-    voll.setzen();
+    TKoSys::FarbeSetzen(voll);
     k.Zylindermantel(n, 1, s, 0.8 * len);
-    scheibe.setzen();
+    TKoSys::FarbeSetzen(scheibe);
     k.Kreisscheibe(n, 0, s, 3);
     glTranslated(0.8 * len, 0, 0);
-    voll.setzen();
+    TKoSys::FarbeSetzen(voll);
     k.Kegelmantel(n, 1, 2 * s, 0.2 * len);
-    scheibe.setzen();
+    TKoSys::FarbeSetzen(scheibe);
     k.Kreisscheibe(n, 0, 2 * s, 3);
     glPopMatrix();
 }
@@ -151,10 +146,10 @@ void TKoSys::Stab(int n, double x1, double y1, double z1, double x2, double y2, 
 void TKoSys::Vektorpfeil(bool kasten, const tFarbStufen& stufen, double x1, double y1, double z1, double x2, double y2,
                          double z2, double dicke) const
 {
-    const Farbe dunkel{stufen.DunkelR, stufen.DunkelG, stufen.DunkelB};
+    const tRGB dunkel{stufen.DunkelR, stufen.DunkelG, stufen.DunkelB};
     Pfeil(*this, x1, y1, z1, x2, y2, z2, dicke, {stufen.VollR, stufen.VollG, stufen.VollB}, dunkel);
     if (kasten) {
-        dunkel.setzen();
+        FarbeSetzen(dunkel);
         QuaderKanten(x1, y1, z1, x2, y2, z2);
     }
 }
