@@ -6,7 +6,6 @@
 
 #include "app/fensterliste.h"
 #include "boxbeantworter.h"
-#include "fensterelement.h"
 #include "programm/programm.h"
 #include "scenes/physics/ebenewellen.h"
 #include "widgets/autorepeatbutton_widget.h"
@@ -14,6 +13,7 @@
 #include "windows/oglpanel_widget.h"
 #include "windows/orbisto2013_form.h"
 #include "windows/scenes/physics/ebenewellen_form.h"
+#include "szenenfenster.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,18 +30,10 @@
 
 using namespace orbisto;
 
-class TestEbeneWellenForm : public QObject {
+class TestEbeneWellenForm : public QObject, SzenenFenster<TEbeneWellen, TEbeneWellenForm> {
     Q_OBJECT
 
-    std::unique_ptr<Programm> programm;
-    std::unique_ptr<QWidget> hauptfenster;
-    std::unique_ptr<TEbeneWellen> modell;
-    std::unique_ptr<TEbeneWellenForm> form;
-    int zeichnungen = 0;
-
-    TSpinEdit* feld(const char* name) const { return Element<TSpinEdit>(form.get(), name); }
-    QCheckBox* schalter(const char* name) const { return Element<QCheckBox>(form.get(), name); }
-    QTimer* timer() const { return Element<QTimer>(form.get(), "WellenBewegungTimer"); }
+    QTimer* timer() const { return element<QTimer>("WellenBewegungTimer"); }
     tWellenfeld wellenfeld() const
     {
         return {feld("WFxminSpinEdit")->Value(), feld("WFxmaxSpinEdit")->Value(), feld("WFyminSpinEdit")->Value(),
@@ -49,31 +41,9 @@ class TestEbeneWellenForm : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        TOGLPanel::StandardFormatSetzen();
-        QApplication::setQuitOnLastWindowClosed(false);
-        QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));  // as the program sets it
-    }
-
-    void init()
-    {
-        zeichnungen = 0;
-        programm = std::make_unique<Programm>();
-        hauptfenster = std::make_unique<QWidget>();
-        hauptfenster->move(100, 120);
-        modell = std::make_unique<TEbeneWellen>();
-        form = std::make_unique<TEbeneWellenForm>(
-            SzenenUmgebung{*programm, [this] { ++zeichnungen; }, hauptfenster.get()}, *modell);
-    }
-
-    void cleanup()
-    {
-        form.reset();
-        modell.reset();
-        hauptfenster.reset();
-        programm.reset();
-    }
+    void initTestCase() { Einrichten(); }
+    void init() { Anlegen(); }
+    void cleanup() { Abbauen(); }
 
     void formCreateShowsTheDefaults()
     {
@@ -161,30 +131,12 @@ private slots:
         }
     }
 
-    void everythingFitsInTheProgramsFont()
+    void everythingFitsInTheTestFont()
     {
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        // Within each window and group: no text is cut off and no two controls overlap.
-        QList<QWidget*> eltern{form.get()};
-        for (QGroupBox* g : form->findChildren<QGroupBox*>())
-            eltern.append(g);
-        for (QWidget* eltern_ : eltern) {
-            QList<QWidget*> controls;
-            for (QWidget* w : eltern_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                if (w->isVisible())
-                    controls.append(w);
-            for (QWidget* w : controls) {
-                const QString name = w->objectName();
-                QVERIFY2(eltern_->rect().contains(w->geometry()), qPrintable(name));
-                if (qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w) || qobject_cast<QLabel*>(w))
-                    QVERIFY2(w->width() >= w->sizeHint().width() && w->height() >= w->sizeHint().height(),
-                             qPrintable(name + " needs " + QString::number(w->sizeHint().width())));
-                for (QWidget* v : controls)
-                    QVERIFY2(v == w || !v->geometry().intersects(w->geometry()),
-                             qPrintable(name + " / " + v->objectName()));
-            }
-        }
+        const QStringList fehler = Passfehler(form.get());
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(u'\n')));
     }
 
     void theRunningWaveAdvancesOneStepPerTick()

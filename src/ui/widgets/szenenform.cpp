@@ -104,8 +104,8 @@ void TSzenenForm::SchrittKnoepfe(TRxSpeedButton* hoeher, TRxSpeedButton* tiefer,
 {
     hoeher->setIcon(GlyphIcon(EinsHoeher));
     tiefer->setIcon(GlyphIcon(EinsTiefer));
-    for (auto [knopf, richtung] : {std::pair{hoeher, 1}, std::pair{tiefer, -1}})
-        knopf->setOnClick([this, feld, schritt = richtung * schritt] {
+    for (const auto& knopf : {std::pair{hoeher, schritt}, std::pair{tiefer, -schritt}})
+        knopf.first->setOnClick([this, feld, schritt = knopf.second] {
             feld->setValue(feld->WertImBereich() + schritt);
             Zeichnen();
         });

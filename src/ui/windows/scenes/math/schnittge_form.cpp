@@ -86,8 +86,8 @@ TSchnittGEForm::TSchnittGEForm(const SzenenUmgebung& umgebung, TSchnittGE& model
 
     const std::pair<QPushButton*, int> beispiele[] = {
         {ui->Beispiel1Button, 1}, {ui->Beispiel2Button, 2}, {ui->Beispiel3Button, 3}};
-    for (const auto& [knopf, nr] : beispiele)
-        Verbinden(knopf, &QPushButton::clicked, [this, nr] {
+    for (const auto& beispiel : beispiele)
+        Verbinden(beispiel.first, &QPushButton::clicked, [this, nr = beispiel.second] {
             BeispielLaden(nr);
             DatenAenderungClick();
         });

@@ -1,0 +1,72 @@
+#pragma once
+// The fixture of a scene window test: a fresh program, a main window to place against, the
+// scene's model and its window, and a count of the redraws the window asks for. A test
+// class derives from QObject and from SzenenFenster<Model, Form>, calls Einrichten() in
+// initTestCase, Anlegen() in init and Abbauen() in cleanup, and finds controls by name.
+
+#include "fensterelement.h"
+#include "fensterpruefung.h"
+#include "programm/programm.h"
+#include "widgets/spinedit_widget.h"
+#include "widgets/szenenform.h"
+#include "windows/oglpanel_widget.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+
+#include <functional>
+#include <memory>
+
+template <class Modell, class Form>
+class SzenenFenster {
+protected:
+    std::unique_ptr<orbisto::Programm> programm;
+    std::unique_ptr<QWidget> hauptfenster;
+    std::unique_ptr<Modell> modell;
+    std::unique_ptr<Form> form;
+    int zeichnungen = 0;
+
+    // Once per test program: the program's GL format, windows that may all be closed,
+    // and the test font.
+    static void Einrichten()
+    {
+        orbisto::TOGLPanel::StandardFormatSetzen();
+        QApplication::setQuitOnLastWindowClosed(false);
+        TestSchriftSetzen();
+    }
+
+    // Before each test: the main window at (100, 120), a model in its start state (or as
+    // `vorbereiten` leaves it) and the window made for it, hidden.
+    void Anlegen(const std::function<void(Modell&)>& vorbereiten = {})
+    {
+        zeichnungen = 0;
+        programm = std::make_unique<orbisto::Programm>();
+        hauptfenster = std::make_unique<QWidget>();
+        hauptfenster->move(100, 120);
+        modell = std::make_unique<Modell>();
+        if (vorbereiten)
+            vorbereiten(*modell);
+        form = std::make_unique<Form>(
+            orbisto::SzenenUmgebung{*programm, [this] { ++zeichnungen; }, hauptfenster.get()}, *modell);
+    }
+
+    void Abbauen()
+    {
+        form.reset();
+        modell.reset();
+        hauptfenster.reset();
+        programm.reset();
+    }
+
+    template <class T>
+    T* element(const char* name) const
+    {
+        return Element<T>(form.get(), name);
+    }
+    orbisto::TSpinEdit* feld(const char* name) const { return element<orbisto::TSpinEdit>(name); }
+    QCheckBox* schalter(const char* name) const { return element<QCheckBox>(name); }
+    QRadioButton* radio(const char* name) const { return element<QRadioButton>(name); }
+    QLabel* label(const char* name) const { return element<QLabel>(name); }
+};
