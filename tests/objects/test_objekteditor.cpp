@@ -13,7 +13,7 @@ using namespace orbisto;
 
 namespace {
 
-TEST(ObjektEditor, SchalterUndFormelnErkennen)
+TEST(ObjektEditor, RecognisesSwitchesAndFormulas)
 {
     for (const char* s : {"Flaeche", "Vektoren", "Zylinder", "Funktion", "Hoehe", "Mantel", "Quader", "Gitter",
                           "FktGitter", "RotGitter"})
@@ -32,7 +32,7 @@ struct Schritt {
     std::optional<std::string> Ergebnis;
 };
 
-TEST(ObjektEditor, SchrittknoepfeHaltenJedenWertInSeinemBereich)
+TEST(ObjektEditor, StepButtonsKeepEveryValueInItsRange)
 {
     const std::vector<Schritt> faelle = {
         {"xSchritte", "1", -1, "1"},      // never below one step
@@ -55,7 +55,7 @@ TEST(ObjektEditor, SchrittknoepfeHaltenJedenWertInSeinemBereich)
         EXPECT_EQ(WertSchritt(f.Name, f.Text, f.Weite), f.Ergebnis) << f.Name << " " << f.Text << " " << f.Weite;
 }
 
-TEST(ObjektEditor, VerlasseneZeileWirdGeprueft)
+TEST(ObjektEditor, ARowThatIsLeftIsChecked)
 {
     struct Fall {
         const char* Name;
@@ -71,7 +71,7 @@ TEST(ObjektEditor, VerlasseneZeileWirdGeprueft)
         EXPECT_EQ(ZeileUebernehmen(f.Name, f.Text), f.Ergebnis) << f.Name << " " << f.Text;
 }
 
-TEST(ObjektEditor, DoppelklickSchaltetNurSchalter)
+TEST(ObjektEditor, DoubleClickTogglesOnlySwitches)
 {
     EXPECT_EQ(SchalterUmschalten("Gitter", "0"), "1");
     EXPECT_EQ(SchalterUmschalten("Gitter", "1"), "0");

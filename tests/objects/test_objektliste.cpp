@@ -24,7 +24,7 @@ t3DObjekt Objekt(const std::string& typ, std::uint32_t farbe, bool vor, bool ori
     return o;
 }
 
-TEST(Objektliste, LoeschenRuecktAlleFelderNach)
+TEST(Objektliste, DeletingMovesTheLaterEntriesUp)
 {
     tObjektliste liste;
     const t3DObjekt a = Objekt("Kugel", 0x0000FF, true, true, "1");
@@ -47,7 +47,7 @@ TEST(Objektliste, LoeschenRuecktAlleFelderNach)
     EXPECT_THROW(liste.ObjektLoeschen(1), std::out_of_range);
 }
 
-TEST(Objektliste, ErsetzenKopiertUndAnhaengenEndetBeiFuenfzig)
+TEST(Objektliste, ReplacingCopiesAndAppendingStopsAtFifty)
 {
     tObjektliste liste;
     t3DObjekt o = Objekt("Quader", 0x123456, true, false, "3");

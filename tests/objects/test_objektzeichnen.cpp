@@ -110,7 +110,7 @@ struct Erwartung {
     std::set<Ton> LinienTon, DreieckTon;
 };
 
-TEST_F(ObjektZeichnenTest, JederTypMitSeinenVorgabenZeichnetSeineTeileInSeinenToenen)
+TEST_F(ObjektZeichnenTest, EveryTypeWithItsDefaultsDrawsItsPartsInItsShades)
 {
     const int kreis32 = Winkelschritte(32), kreis20 = Winkelschritte(20);
     const int baender = Breitenschritte(16), sektoren = Winkelschritte(16);
@@ -162,7 +162,7 @@ TEST_F(ObjektZeichnenTest, JederTypMitSeinenVorgabenZeichnetSeineTeileInSeinenTo
     }
 }
 
-TEST_F(ObjektZeichnenTest, EinPunktIstEineKugelImVollenTonUmSeinenOrt)
+TEST_F(ObjektZeichnenTest, APointIsABallInTheFullShadeAboutItsPlace)
 {
     t3DObjekt o = Vorgabe(typen, "Punkt", 0x00FF00);
     o.Parameter = {"2", "-3", "0", "1"};
@@ -188,7 +188,7 @@ TEST_F(ObjektZeichnenTest, EinPunktIstEineKugelImVollenTonUmSeinenOrt)
     }
 }
 
-TEST_F(ObjektZeichnenTest, StreckeMitRadiusIstEinStab)
+TEST_F(ObjektZeichnenTest, ASegmentWithARadiusIsARod)
 {
     t3DObjekt o = Vorgabe(typen, "Strecke", 0x0000FF);
     o.Parameter[6] = "0,1";
@@ -198,7 +198,7 @@ TEST_F(ObjektZeichnenTest, StreckeMitRadiusIstEinStab)
     EXPECT_EQ(f.count(PrimitiveKind::Polygon), Winkelschritte(10) * 2 + 2 * Winkelschritte(10));
 }
 
-TEST_F(ObjektZeichnenTest, UnbekannterTypZeichnetNichtsUndGrossschreibungZaehlt)
+TEST_F(ObjektZeichnenTest, AnUnknownTypeDrawsNothingAndCaseMatters)
 {
     for (const char* name : {"kugel", "", "Wuerfel"}) {
         t3DObjekt o = Vorgabe(typen, "Kugel", 0x0000FF);
@@ -207,7 +207,7 @@ TEST_F(ObjektZeichnenTest, UnbekannterTypZeichnetNichtsUndGrossschreibungZaehlt)
     }
 }
 
-TEST(Parameterwerte, ZahlGanzzahlUndSchalter)
+TEST(Parameterwerte, NumberWholeNumberAndSwitch)
 {
     EXPECT_EQ(ZahlWert(""), 0);
     EXPECT_EQ(ZahlWert("0,5"), 0.5);
@@ -263,7 +263,7 @@ protected:
     }
 };
 
-TEST_F(ModusTest, MarkenWaehlenDieEintraegeUndDasVorschauobjektKommtZuletzt)
+TEST_F(ModusTest, MarksChooseTheEntriesAndThePreviewObjectComesLast)
 {
     EXPECT_EQ(Gezeichnet(tModus::Original), (std::vector<int>{2, 3}));
     EXPECT_EQ(Gezeichnet(tModus::VorschauNeu), (std::vector<int>{1, 3, 4}));
@@ -274,7 +274,7 @@ TEST_F(ModusTest, MarkenWaehlenDieEintraegeUndDasVorschauobjektKommtZuletzt)
     EXPECT_TRUE(Gezeichnet(tModus::Original).empty());
 }
 
-TEST_F(ModusTest, EinParameterDerKeineZahlIstBeendetDenDurchgangMitDerKonvertierung)
+TEST_F(ModusTest, AParameterThatIsNoNumberEndsThePassWithTheConversionError)
 {
     Programm p;
     p.Objektliste = liste;

@@ -5,18 +5,16 @@
 
 #include "core/allgemeinerfehler.h"
 #include "core/zahltext.h"
-#include "headlessframe.h"
 #include "scenes/math/bewegungmatrizen.h"
+#include "szenenbild.h"
 #include "view/tkosys.h"
 
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
-#include <numbers>
 #include <set>
 #include <string>
 #include <tuple>
@@ -414,39 +412,9 @@ TEST(BewegungMatrizen, TrailIsARingOfFiftySlots)
 
 namespace {
 
-constexpr int Bildseite = 200;
-constexpr double Kippen = -60, Drehen = -30;
-
 struct Ort {
     double x, y, z;
 };
-
-double Bogen(double grad) { return grad * std::numbers::pi / 180; }
-
-Ort UmX(Ort p, double grad)
-{
-    const double c = std::cos(Bogen(grad)), s = std::sin(Bogen(grad));
-    return {p.x, c * p.y - s * p.z, s * p.y + c * p.z};
-}
-
-Ort UmZ(Ort p, double grad)
-{
-    const double c = std::cos(Bogen(grad)), s = std::sin(Bogen(grad));
-    return {c * p.x - s * p.y, s * p.x + c * p.y, p.z};
-}
-
-// Model point to window point (x, y in pixels from the bottom left, z the depth 0..1) and back.
-Ort Fenster(Ort p)
-{
-    const Ort auge = UmX(UmZ(p, Drehen), Kippen);
-    return {(auge.x / 10 + 1) / 2 * Bildseite, (auge.y / 10 + 1) / 2 * Bildseite, (-auge.z / 10 + 1) / 2};
-}
-
-Ort Modellpunkt(const FeedbackVertex& v)
-{
-    const Ort auge{(v.x / Bildseite * 2 - 1) * 10, (v.y / Bildseite * 2 - 1) * 10, -(v.z * 2.0 - 1) * 10};
-    return UmZ(UmX(auge, -Kippen), -Drehen);
-}
 
 double Abstand(Ort p, Ort q) { return std::hypot(p.x - q.x, p.y - q.y, p.z - q.z); }
 
@@ -491,34 +459,21 @@ Rgba Grau(float stufe)
     return {b, b, b, 255};
 }
 
-class BewegungMatrizenBild : public ::testing::Test {
+class BewegungMatrizenBild : public ::testing::Test, protected SzenenBild {
 protected:
-    HeadlessFrame frame{Bildseite, Bildseite};
-    TKoSys k;
     Modell modell;
-    GLdouble modellview[16] = {};
-    GLint tiefe = 0;
 
-    Frame Zeichnen()
+    BewegungMatrizenBild() : SzenenBild(200, 10) { Drehungen = {{-60, 1, 0, 0}, {-30, 0, 0, 1}}; }
+
+    Frame Zeichnen() { return SzenenBild::Zeichnen(modell); }
+
+    // Model point to window point (x, y in pixels from the bottom left, z the depth 0..1) and back.
+    Ort Fenster(Ort p) const
     {
-        k.xSchritt = 1;  // arrows as thick as in a room of -5..5
-        return frame.render([&] {
-            glClearColor(1, 1, 1, 1);
-            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-            glMatrixMode(GL_PROJECTION);
-            glLoadIdentity();
-            glOrtho(-10, 10, -10, 10, -10, 10);
-            glRotated(Kippen, 1, 0, 0);
-            glRotated(Drehen, 0, 0, 1);
-            glMatrixMode(GL_MODELVIEW);
-            glLoadIdentity();
-            k.GL = &frame.ressourcen();
-            modell.SzeneZeichnen(k);
-            k.GL = nullptr;
-            glGetDoublev(GL_MODELVIEW_MATRIX, modellview);
-            glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &tiefe);
-        });
+        const tVektor3 w = SzenenBild::Fenster({p.x, p.y, p.z});
+        return {w.x, w.y, w.z};
     }
+    Ort Modellpunkt(const FeedbackVertex& v) const { return ModellpunktAls<Ort>(v); }
 
     void AllesEin()
     {
@@ -559,12 +514,10 @@ TEST_F(BewegungMatrizenBild, MovedCuboidWithComponentsAndTrail)
                       {0, 0, 1.5}, {3, 0, 1.5}, {3, 2, 1.5}, {0, 2, 1.5}};
 
     const Frame f = Zeichnen();
-    EXPECT_EQ(tiefe, 1);
-    for (int i = 0; i < 16; ++i)
-        EXPECT_EQ(modellview[i], i % 5 == 0 ? 1 : 0) << "the model-view matrix is left as it was";
+    EXPECT_EQ(ModellAnsichtAbweichung(), "") << "the model-view matrix is left as it was";
 
     // What each drawn piece is, from its colour and where it lies.
-    const auto gehoertZu = [](const Primitive& p, const Quader& q) {
+    const auto gehoertZu = [this](const Primitive& p, const Quader& q) {
         const std::set<Punkt> ecken = Menge({q.A, q.B, q.C, q.D, q.E, q.F, q.G, q.H});
         return std::ranges::all_of(p.vertices,
                                    [&](const FeedbackVertex& v) { return ecken.contains(Gerundet(Modellpunkt(v))); });

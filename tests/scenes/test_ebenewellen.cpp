@@ -3,11 +3,10 @@
 // z = A·sin(2π(r/λ − t/T)), not taken from the formulas the scene builds.
 
 #include "core/allgemeinerfehler.h"
-#include "headlessframe.h"
 #include "scenes/physics/ebenewellen.h"
+#include "szenenbild.h"
 #include "view/tkosys.h"
 
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -151,44 +150,24 @@ TEST(EbeneWellenModell, FormulaTexts)
     EXPECT_EQ(w.Formel(tWelle::P2), "+1,5*sin(6,283185*(sqrt(sqr(x-3)+sqr(y-0))/7-75/300))");
 }
 
-// Looking down the z axis onto the box -a..a, so every drawn vertex reads back as a model
-// point: window x = W/2 (1 + x/a), y likewise, depth = 0,5 - z / 2a.
-class WellenBild : public ::testing::Test {
+// Looking down the z axis onto the box -12..12 (400 pixels), so every drawn vertex reads
+// back as a model point.
+class WellenBild : public ::testing::Test, protected SzenenBild {
 protected:
-    static constexpr int Seite = 400;
-    static constexpr double a = 12;
-    HeadlessFrame frame{Seite, Seite};
-    TKoSys k;
     TEbeneWellen szene;
     tEbeneWellenEinstellungen e;
 
-    WellenBild() { e.Darstellung = true; }
+    WellenBild() : SzenenBild(400, 12) { e.Darstellung = true; }
 
     struct P3 {
         double x, y, z;
     };
-    static P3 Modell(const FeedbackVertex& v)
-    {
-        const double h = Seite / 2.0;
-        return {(v.x - h) / h * a, (v.y - h) / h * a, (0.5 - double(v.z)) * 2 * a};
-    }
+    P3 Modell(const FeedbackVertex& v) const { return ModellpunktAls<P3>(v); }
 
     Frame Zeichnen()
     {
         szene.EinstellungenAendern(e);
-        return frame.render([&] {
-            glClearColor(1, 1, 1, 1);
-            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-            glMatrixMode(GL_PROJECTION);
-            glLoadIdentity();
-            glOrtho(-a, a, -a, a, -a, a);
-            glMatrixMode(GL_MODELVIEW);
-            glLoadIdentity();
-            glDisable(GL_CULL_FACE);  // both sides of every face
-            k.GL = &frame.ressourcen();
-            szene.SzeneZeichnen(k);
-            k.GL = nullptr;
-        });
+        return SzenenBild::Zeichnen(szene, tSeiten::Beide);  // both sides of every face
     }
 
     // A·sin(2π(r/λ − t/T)) with the time the model has reached.
@@ -198,7 +177,7 @@ protected:
     }
 
     // Every corner of the lines in this colour lies on the wave `z`; returns their number.
-    static std::size_t LinienAufWelle(const Frame& f, float r, float g, float b, const std::function<double(P3)>& z)
+    std::size_t LinienAufWelle(const Frame& f, float r, float g, float b, const std::function<double(P3)>& z) const
     {
         std::size_t n = 0;
         for (const Primitive& p : f.inColour(r, g, b)) {

@@ -4,11 +4,10 @@
 // folding a box open, not read from the scene's code.
 
 #include "core/allgemeinerfehler.h"
-#include "headlessframe.h"
 #include "scenes/math/quadernetz.h"
+#include "szenenbild.h"
 #include "view/tkosys.h"
 
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -352,53 +351,22 @@ TEST(QuaderNetz, TheNetReachesAsFarAsItsUnfoldedFacesCarryIt)
 
 namespace {
 
-constexpr int Bildseite = 200;
-
 struct Ort {
     double x, y, z;
 };
 
-class QuaderNetzBild : public ::testing::Test {
+class QuaderNetzBild : public ::testing::Test, protected SzenenBild {
 protected:
-    HeadlessFrame frame{Bildseite, Bildseite};
-    TKoSys k;
     TQuaderNetz netz;
-    bool vonUnten = false;
-    GLdouble modellview[16] = {};
-    GLint tiefe = 0;
 
-    Frame Zeichnen()
-    {
-        return frame.render([&] {
-            glClearColor(1, 1, 1, 1);
-            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-            glMatrixMode(GL_PROJECTION);
-            glLoadIdentity();
-            glOrtho(-10, 10, -10, 10, -10, 10);
-            if (vonUnten)
-                glRotated(180, 1, 0, 0);
-            glMatrixMode(GL_MODELVIEW);
-            glLoadIdentity();
-            k.GL = &frame.ressourcen();
-            netz.SzeneZeichnen(k);
-            k.GL = nullptr;
-            glGetDoublev(GL_MODELVIEW_MATRIX, modellview);
-            glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &tiefe);
-        });
-    }
+    QuaderNetzBild() : SzenenBild(200, 10) {}
+
+    void Blick(bool vonUnten) { Drehungen = vonUnten ? std::vector{VonUnten} : std::vector<tDrehung>{}; }
+
+    Frame Zeichnen() { return SzenenBild::Zeichnen(netz); }
 
     // The model point of a drawn vertex.
-    Ort Modell(const FeedbackVertex& v) const
-    {
-        const double s = vonUnten ? -1 : 1;
-        return {(v.x - 100) / 10, s * (v.y - 100) / 10, s * (10 - 20 * double(v.z))};
-    }
-
-    // The pixel that shows the model point (x, y) on the ground.
-    Rgba Bei(double x, double y, const Frame& f) const
-    {
-        return f.windowPixel(int(100 + 10 * x), int(100 + (vonUnten ? -10 : 10) * y));
-    }
+    Ort Modell(const FeedbackVertex& v) const { return ModellpunktAls<Ort>(v); }
 };
 
 double Flaeche(const Primitive& p)
@@ -509,11 +477,9 @@ TEST_F(QuaderNetzBild, UnfoldedNetSeenFromAboveAndBelow)
 
     for (bool unten : {false, true}) {
         SCOPED_TRACE(unten ? "from below" : "from above");
-        vonUnten = unten;
+        Blick(unten);
         const Frame f = Zeichnen();
-        EXPECT_EQ(tiefe, 1);
-        for (int i = 0; i < 16; ++i)
-            EXPECT_EQ(modellview[i], i % 5 == 0 ? 1 : 0) << "the model-view matrix is left as it was";
+        EXPECT_EQ(ModellAnsichtAbweichung(), "") << "the model-view matrix is left as it was";
 
         std::size_t ersteFlaeche = f.drawn().size(), letzterStab = 0;
         for (const auto& farbe : farben) {
@@ -532,7 +498,7 @@ TEST_F(QuaderNetzBild, UnfoldedNetSeenFromAboveAndBelow)
                 for (const Ort& e : t.ecken)
                     soll.insert({e.x, e.y, e.z});
                 sollFlaeche += 100 * std::fabs((t.ecken[2].x - t.ecken[0].x) * (t.ecken[2].y - t.ecken[0].y));
-                EXPECT_EQ(Bei(t.mitte.x, t.mitte.y, f), sichtbar) << t.mitte.x << ' ' << t.mitte.y;
+                EXPECT_EQ(Bei(f, {t.mitte.x, t.mitte.y, 0}), sichtbar) << t.mitte.x << ' ' << t.mitte.y;
             }
             for (const Primitive& p : teile) {
                 for (const FeedbackVertex& v : p.vertices) {
@@ -613,7 +579,7 @@ TEST_F(QuaderNetzBild, ClosedBoxShowsItsLidOutsideAndOpenedItsBaseInside)
         tQuaderNetzEinstellungen e = Alles(fall.k);
         e.Kanten = false;
         netz.EinstellungenAendern(e);
-        vonUnten = fall.unten;
-        EXPECT_EQ(Bei(2, 1.5, Zeichnen()), fall.mitte);
+        Blick(fall.unten);
+        EXPECT_EQ(Bei(Zeichnen(), {2, 1.5, 0}), fall.mitte);
     }
 }

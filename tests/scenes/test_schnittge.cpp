@@ -5,8 +5,8 @@
 
 #include "core/allgemeinerfehler.h"
 #include "core/zahltext.h"
-#include "headlessframe.h"
 #include "scenes/math/schnittge.h"
+#include "szenenbild.h"
 #include "view/tkosys.h"
 
 #include <GL/gl.h>
@@ -226,52 +226,19 @@ TEST(SchnittGE, ArrowButtonsStepTheTypedNumberByWholeUnits)
 
 namespace {
 
-constexpr int Bildseite = 300;
-
-class SchnittGEBild : public ::testing::Test {
+class SchnittGEBild : public ::testing::Test, protected SzenenBild {
 protected:
-    HeadlessFrame frame{Bildseite, Bildseite};
-    TKoSys k;
     TSchnittGE szene;
     tSchnittGEEinstellungen einst;  // handed to the scene by Zeichnen
-    bool vonUnten = false;
-    GLdouble modellview[16] = {};
-    GLint tiefe = 0;
 
-    SchnittGEBild() { k.xSchritt = 1; }
+    SchnittGEBild() : SzenenBild(300, 15) {}
+
+    void Blick(bool vonUnten) { Drehungen = vonUnten ? std::vector{VonUnten} : std::vector<tDrehung>{}; }
 
     Frame Zeichnen()
     {
         szene.EinstellungenAendern(einst);
-        return frame.render([&] {
-            glClearColor(1, 1, 1, 1);
-            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-            glMatrixMode(GL_PROJECTION);
-            glLoadIdentity();
-            glOrtho(-15, 15, -15, 15, -15, 15);
-            if (vonUnten)
-                glRotated(180, 1, 0, 0);
-            glMatrixMode(GL_MODELVIEW);
-            glLoadIdentity();
-            k.GL = &frame.ressourcen();
-            szene.SzeneZeichnen(k);
-            k.GL = nullptr;
-            glGetDoublev(GL_MODELVIEW_MATRIX, modellview);
-            glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &tiefe);
-        });
-    }
-
-    // The model point of a drawn vertex.
-    tVektor3 Modell(const FeedbackVertex& v) const
-    {
-        const double s = vonUnten ? -1 : 1;
-        return {(v.x - 150) / 10, s * (v.y - 150) / 10, s * 15 * (1 - 2 * double(v.z))};
-    }
-
-    // The pixel that shows the model point (x, y), seen along z.
-    Rgba Bei(double x, double y, const Frame& f) const
-    {
-        return f.windowPixel(int(150 + 10 * x), int(150 + (vonUnten ? -10 : 10) * y));
+        return SzenenBild::Zeichnen(szene);
     }
 
     void AllesAn(Art art)
@@ -360,9 +327,7 @@ TEST_F(SchnittGEBild, LineThroughPlaneWithEverythingOn)
 
     const Frame f = Zeichnen();
     EXPECT_EQ(f.glError(), 0u);
-    EXPECT_EQ(tiefe, 1);
-    for (int i = 0; i < 16; ++i)
-        EXPECT_EQ(modellview[i], i % 5 == 0 ? 1 : 0) << "the model-view matrix is left as it was";
+    EXPECT_EQ(ModellAnsichtAbweichung(), "") << "the model-view matrix is left as it was";
 
     // Everything drawn is one of these, in this order: the line in green with its light
     // green position vectors, the plane in pale blue with its blue position vectors, the
@@ -390,7 +355,7 @@ TEST_F(SchnittGEBild, LineThroughPlaneWithEverythingOn)
             const Teil t = teil(v);
             if (folge.empty() || folge.back() != t)
                 folge.push_back(t);
-            ecken[t].push_back(Modell(v));
+            ecken[t].push_back(Modellpunkt(v));
         }
     EXPECT_EQ(folge, (std::vector<Teil>{Gerade1, Vektoren1, Ebene2, Vektoren2, Rot, Quader}));
 
@@ -455,7 +420,7 @@ TEST_F(SchnittGEBild, LineThroughPlaneWithEverythingOn)
     std::set<std::pair<Ort, Ort>> kanten;
     for (const Primitive& p : f.drawn())
         if (p.kind == PrimitiveKind::Line && teil(p.vertices[0]) == Quader) {
-            const Ort a = Gerundet(Modell(p.vertices[0])), b = Gerundet(Modell(p.vertices[1]));
+            const Ort a = Gerundet(Modellpunkt(p.vertices[0])), b = Gerundet(Modellpunkt(p.vertices[1]));
             kanten.insert(a < b ? std::pair{a, b} : std::pair{b, a});
         }
     std::set<std::pair<Ort, Ort>> sollKanten;
@@ -496,12 +461,12 @@ TEST_F(SchnittGEBild, PlanesShowTheirFrontAndBackShades)
         SCOPED_TRACE(::testing::Message() << "E1 " << fall.e1 << ", E2 " << fall.e2 << (fall.unten ? ", below" : ""));
         einst.g1E1 = fall.e1;
         einst.g2E2 = fall.e2;
-        vonUnten = fall.unten;
+        Blick(fall.unten);
         const Frame f = Zeichnen();
-        EXPECT_TRUE(Gleich(Bei(3, 4, f), fall.mitte));
+        EXPECT_TRUE(Gleich(Bei(f, {3, 4, 0}), fall.mitte));
         // Ten times the directions either way, and not beyond.
-        EXPECT_TRUE(Gleich(Bei(9.8, -9.8, f), fall.mitte));
-        EXPECT_EQ(Bei(10.3, 0, f), (Rgba{255, 255, 255, 255}));
+        EXPECT_TRUE(Gleich(Bei(f, {9.8, -9.8, 0}), fall.mitte));
+        EXPECT_EQ(Bei(f, {10.3, 0, 0}), (Rgba{255, 255, 255, 255}));
     }
 }
 
@@ -519,7 +484,7 @@ TEST_F(SchnittGEBild, IntersectionLineOfTwoPlanesWithItsPositionVectors)
     std::set<Ort> spitzen;
     for (const Primitive& p : f.drawn())
         for (const FeedbackVertex& v : p.vertices) {
-            const tVektor3 e = Modell(v);
+            const tVektor3 e = Modellpunkt(v);
             if (Farbe(v, 1, 0, 0)) {
                 EXPECT_LE(AbstandGerade(e, xs, rs), 0.1 + 1e-3);
             } else {

@@ -4,10 +4,10 @@
 // of an arrow), not taken from the code under test.
 
 #include "core/allgemeinerfehler.h"
-#include "headlessframe.h"
 #include "programm/programm.h"
 #include "programm/zeichnen.h"
 #include "scenes/math/vektorgerade.h"
+#include "szenenbild.h"
 #include "view/tkosys.h"
 
 #include <GL/gl.h>
@@ -212,43 +212,19 @@ bool GleicheFarbe(const FeedbackVertex& v, Farbe f)
     return std::abs(v.r - f.r) < tol && std::abs(v.g - f.g) < tol && std::abs(v.b - f.b) < tol;
 }
 
-// Looking down the z axis onto the box -a..a, so every drawn vertex reads back as a model
-// point: window x = W/2 (1 + x/a), y likewise, depth = 0,5 - z / 2a.
-class GeradeBild : public ::testing::Test {
+// Looking down the z axis onto the box -40..40 (400 pixels), so every drawn vertex reads
+// back as a model point; arrows as thick as in the room -5..5.
+class GeradeBild : public ::testing::Test, protected SzenenBild {
 protected:
-    static constexpr int Seite = 400;
-    HeadlessFrame frame{Seite, Seite};
-    TKoSys k;
     TVektorGerade szene;
-    double a = 40;
 
-    GeradeBild() { k.xSchritt = 1; }  // what KoSysZeichnen writes for the room -5..5
+    GeradeBild() : SzenenBild(400, 40) {}
 
-    P3 Modell(const FeedbackVertex& v) const
-    {
-        const double h = Seite / 2.0;
-        return {(v.x - h) / h * a, (v.y - h) / h * a, (0.5 - double(v.z)) * 2 * a};
-    }
+    P3 Modell(const FeedbackVertex& v) const { return ModellpunktAls<P3>(v); }
 
     // The hook in the fixed GL state of the program (depth test, back faces culled), or with
     // culling off to see every face of every arrow.
-    Frame Zeichnen(bool beideSeiten)
-    {
-        return frame.render([&] {
-            glClearColor(1, 1, 1, 1);
-            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-            glMatrixMode(GL_PROJECTION);
-            glLoadIdentity();
-            glOrtho(-a, a, -a, a, -a, a);
-            glMatrixMode(GL_MODELVIEW);
-            glLoadIdentity();
-            if (beideSeiten)
-                glDisable(GL_CULL_FACE);
-            k.GL = &frame.ressourcen();
-            szene.SzeneZeichnen(k);
-            k.GL = nullptr;
-        });
-    }
+    Frame Zeichnen(tSeiten seiten) { return SzenenBild::Zeichnen(szene, seiten); }
 
     // Splits the polygons into the expected arrows, in order: an arrow in two colours is the
     // four runs shaft, shaft disc, head, head disc; a black one (its discs black too) is one
@@ -311,7 +287,7 @@ TEST_F(GeradeBild, EveryStepInItsOrderColourAndThickness)
     // Start values with t = -1, so that t·R points away from R and every arrow is apart.
     const double t = -1;
     szene.EinstellungenAendern(Eingaben(S0, R0, t, true));
-    const Frame f = Zeichnen(true);
+    const Frame f = Zeichnen(tSeiten::Beide);
     ASSERT_EQ(f.glError(), GLenum(GL_NO_ERROR));
     const auto& alles = f.drawn();
     ASSERT_FALSE(alles.empty());
@@ -331,16 +307,7 @@ TEST_F(GeradeBild, EveryStepInItsOrderColourAndThickness)
     PfeilePruefen(f.ofKind(PrimitiveKind::Polygon), ErwartetePfeile(S0, R0, t, true, true, true, true));
 
     // The model-view matrix is back at the identity (Szene's contract).
-    frame.render([&] {
-        glLoadIdentity();
-        k.GL = &frame.ressourcen();
-        szene.SzeneZeichnen(k);
-        k.GL = nullptr;
-        GLdouble m[16];
-        glGetDoublev(GL_MODELVIEW_MATRIX, m);
-        for (int j = 0; j < 16; ++j)
-            EXPECT_EQ(m[j], j % 5 == 0 ? 1.0 : 0.0) << j;
-    });
+    EXPECT_EQ(ModellAnsichtAbweichung(), "");
 }
 
 TEST_F(GeradeBild, EachSubSwitchAddsItsOwnArrowsOnly)
@@ -362,7 +329,7 @@ TEST_F(GeradeBild, EachSubSwitchAddsItsOwnArrowsOnly)
         e.OrtsVektor = fall.ort;
         e.VieleOrtsvektoren = fall.viele;
         szene.EinstellungenAendern(e);
-        const Frame f = Zeichnen(true);
+        const Frame f = Zeichnen(tSeiten::Beide);
         EXPECT_EQ(f.count(PrimitiveKind::Line), 1);
         PfeilePruefen(f.ofKind(PrimitiveKind::Polygon),
                       ErwartetePfeile(S0, R0, 2, fall.stuetz, fall.richtung, fall.ort, fall.viele));
@@ -381,14 +348,14 @@ TEST_F(GeradeBild, TheLineSpansSPlusMinus100RWhateverTheRoom)
     };
     k.xMin = k.yMin = k.zMin = -5;  // the room is not looked at
     k.xMax = k.yMax = k.zMax = 5;
-    a = 1200;
+    Halbbreite = 1200;
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.name);
         szene.EinstellungenAendern(Eingaben(fall.s, fall.r, 10, false));
         tVektorGeradeEinstellungen e = szene.Einstellungen();
         e.Gerade = true;
         szene.EinstellungenAendern(e);
-        const auto linien = Zeichnen(false).ofKind(PrimitiveKind::Line);
+        const auto linien = Zeichnen(tSeiten::Vorn).ofKind(PrimitiveKind::Line);
         ASSERT_EQ(linien.size(), 1u);
         EXPECT_LT(Laenge(Modell(linien[0].vertices[0]) - (fall.s - 100 * fall.r)), 0.05);
         EXPECT_LT(Laenge(Modell(linien[0].vertices[1]) - (fall.s + 100 * fall.r)), 0.05);
@@ -410,7 +377,7 @@ TEST_F(GeradeBild, ZeroLengthArrowsAreFlatDiscsAtTheirStart)
         tVektorGeradeEinstellungen e = Eingaben(S0, fall.r, fall.t);
         e.Gerade = e.RichtungsVektor = true;
         szene.EinstellungenAendern(e);
-        const Frame f = Zeichnen(true);
+        const Frame f = Zeichnen(tSeiten::Beide);
         const auto dunkel = f.inColour(Dunkelgruen.r, Dunkelgruen.g, Dunkelgruen.b);
         ASSERT_FALSE(dunkel.empty()) << "the t R arrow is drawn, flat";
         for (const Primitive& p : dunkel)
@@ -426,12 +393,9 @@ TEST_F(GeradeBild, PixelsShowTheScenesColours)
 {
     // The start values with t = -1 seen from above, 20 pixels per unit, in the program's GL
     // state: points where exactly one thing is drawn.
-    a = 10;
+    Halbbreite = 10;
     szene.EinstellungenAendern(Eingaben(S0, R0, -1, true));
-    const Frame f = Zeichnen(false);
-    const auto pixel = [&](P3 p) {
-        return f.windowPixel(int(Seite / 2.0 * (1 + p.x / a)), int(Seite / 2.0 * (1 + p.y / a)));
-    };
+    const Frame f = Zeichnen(tSeiten::Vorn);
     const auto nahe = [](Rgba c, int r, int g, int b) {
         return std::abs(c.r - r) <= 1 && std::abs(c.g - g) <= 1 && std::abs(c.b - b) <= 1;
     };
@@ -446,12 +410,13 @@ TEST_F(GeradeBild, PixelsShowTheScenesColours)
         {"nothing in the empty upper left", {-8, 8, 0}, 255, 255, 255},
     };
     for (const auto& p : proben) {
-        const Rgba c = pixel(p.wo);
+        const Rgba c = Bei(f, Nach(p.wo));
         EXPECT_TRUE(nahe(c, p.r, p.g, p.b)) << p.was << ": " << c;
     }
     // The line is black; 1 pixel wide, so look in a 3 x 3 neighbourhood.
     const P3 aufLinie = S0 + 2.5 * R0;
-    const int x = int(Seite / 2.0 * (1 + aufLinie.x / a)), y = Seite - 1 - int(Seite / 2.0 * (1 + aufLinie.y / a));
+    const tVektor3 w = Fenster(Nach(aufLinie));
+    const int x = int(w.x), y = Seitenlaenge() - 1 - int(w.y);
     EXPECT_GT(f.countPixels([](Rgba c) { return c.r == 0 && c.g == 0 && c.b == 0; }, QRect(x - 1, y - 1, 3, 3)), 0);
 }
 
@@ -460,7 +425,7 @@ TEST_F(GeradeBild, NothingWhileTheMainSwitchIsOffEvenWithEverySubSwitchOn)
     tVektorGeradeEinstellungen e = Eingaben(S0, R0, T0, true);
     e.Gerade = false;
     szene.EinstellungenAendern(e);
-    const Frame f = Zeichnen(true);
+    const Frame f = Zeichnen(tSeiten::Beide);
     EXPECT_TRUE(f.drawn().empty());
     EXPECT_EQ(f.countOther({255, 255, 255, 255}), 0);
 }

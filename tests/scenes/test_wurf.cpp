@@ -4,8 +4,8 @@
 
 #include "core/allgemeinerfehler.h"
 #include "expr/formelwert.h"
-#include "headlessframe.h"
 #include "scenes/physics/wurf.h"
+#include "szenenbild.h"
 #include "view/tkosys.h"
 
 #include <GL/gl.h>
@@ -227,22 +227,15 @@ constexpr Farbe Rot{1, 0, 0}, Gruen{0, 1, 0}, Blau{0, 0, 1}, Schwarz{0, 0, 0};
 const Wurf W{10, 60, 2};
 constexpr int Mitte = 50;
 
-// Looking down the z axis onto the box -a..a: every drawn vertex reads back as a model point,
-// window x = W/2 (1 + x/a), y likewise, depth = 0,5 - z / 2a. The box holds the whole
-// functions over three times the flight.
-class WurfBild : public ::testing::Test {
+// Looking down the z axis onto the box -60..60 (400 pixels): every drawn vertex reads back
+// as a model point. The box holds the whole functions over three times the flight.
+class WurfBild : public ::testing::Test, protected SzenenBild {
 protected:
-    static constexpr int Seite = 400;
-    static constexpr double a = 60;
-    HeadlessFrame frame{Seite, Seite};
-    TKoSys k;
     TWurf szene;
 
-    P3 Modell(const FeedbackVertex& v) const
-    {
-        const double h = Seite / 2.0;
-        return {(v.x - h) / h * a, (v.y - h) / h * a, (0.5 - double(v.z)) * 2 * a};
-    }
+    WurfBild() : SzenenBild(400, 60) {}
+
+    P3 Modell(const FeedbackVertex& v) const { return ModellpunktAls<P3>(v); }
 
     void Setzen(const std::function<void(tWurfEinstellungen&)>& schalter)
     {
@@ -251,23 +244,8 @@ protected:
         szene.EinstellungenAendern(e, RaumX, RaumY);
     }
 
-    Frame Zeichnen(bool beideSeiten = true)
-    {
-        return frame.render([&] {
-            glClearColor(1, 1, 1, 1);
-            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-            glMatrixMode(GL_PROJECTION);
-            glLoadIdentity();
-            glOrtho(-a, a, -a, a, -a, a);
-            glMatrixMode(GL_MODELVIEW);
-            glLoadIdentity();
-            if (beideSeiten)
-                glDisable(GL_CULL_FACE);
-            k.GL = &frame.ressourcen();
-            szene.SzeneZeichnen(k);
-            k.GL = nullptr;
-        });
-    }
+    // Every face unless the program's culling is asked for.
+    Frame Zeichnen(tSeiten seiten = tSeiten::Beide) { return SzenenBild::Zeichnen(szene, seiten); }
 
     static bool In(const Primitive& p, Farbe f) { return p.hasColour(f.r, f.g, f.b); }
 
@@ -318,7 +296,7 @@ P3 Raum(double t) { return {W.vx() * t, t, W.hoehe(t)}; }
 TEST_F(WurfBild, EachItemAloneLiesWhereTheThrowPutsIt)
 {
     const double T = W.flugzeit(), t = T * Mitte / 100;
-    ASSERT_LT(2 * W.weite(), a);
+    ASSERT_LT(2 * W.weite(), Halbbreite);
 
     Setzen([](auto& e) { e.Wurf = e.HoeheStrecke2D = true; });
     Frame f = Zeichnen();
@@ -420,7 +398,7 @@ TEST_F(WurfBild, TheGroundRectangleShowsOneShadeOnEachSide)
         {0.5f, {{0, 0, 0}, {R, 0, 0}, {R, T, 0}, {0, T, 0}}},
     };
     // GL hands each quadrilateral back as two triangles over its corners.
-    const Frame beide = Zeichnen(true);
+    const Frame beide = Zeichnen(tSeiten::Beide);
     ASSERT_EQ(beide.drawn().size(), 4u);
     for (std::size_t i = 0; i < 4; ++i) {
         const Primitive& p = beide.drawn()[i];
@@ -442,13 +420,12 @@ TEST_F(WurfBild, TheGroundRectangleShowsOneShadeOnEachSide)
     };
     EXPECT_NEAR(flaeche(beide.drawn()[0]) + flaeche(beide.drawn()[1]), -R * T, 1e-3);
     EXPECT_NEAR(flaeche(beide.drawn()[2]) + flaeche(beide.drawn()[3]), R * T, 1e-3);
-    const Frame oben = Zeichnen(false);
+    const Frame oben = Zeichnen(tSeiten::Vorn);
     ASSERT_EQ(oben.drawn().size(), 2u);
     for (const Primitive& p : oben.drawn())
         EXPECT_TRUE(p.hasColour(0.5f, 0.5f, 0.5f)) << p;
     // A pixel inside the rectangle shows the shade.
-    const double h = Seite / 2.0;
-    const Rgba innen = oben.windowPixel(int(h + R / 2 / a * h), int(h + T / 2 / a * h));
+    const Rgba innen = Bei(oben, {R / 2, T / 2, 0});
     for (int kanal : {innen.r, innen.g, innen.b})
         EXPECT_NEAR(kanal, 127.5, 1) << innen;
 }
@@ -468,6 +445,7 @@ TEST_F(WurfBild, AllItemsInTheirOrderAndNothingWithoutWurf)
     Setzen(alle(true));
     const Frame f = Zeichnen();
     ASSERT_EQ(f.glError(), GLenum(GL_NO_ERROR));
+    EXPECT_EQ(ModellAnsichtAbweichung(), "");
     // Runs of one kind and colour, in order: rods and the space curve's ball are both blue
     // faces and make one run; the ground rectangle ends in its two greys.
     const struct {
@@ -499,17 +477,6 @@ TEST_F(WurfBild, AllItemsInTheirOrderAndNothingWithoutWurf)
                                                            << (i < alles.size() ? alles[i] : Primitive{});
     }
     EXPECT_EQ(i, alles.size()) << "nothing after the ground rectangle";
-
-    frame.render([&] {
-        glLoadIdentity();
-        k.GL = &frame.ressourcen();
-        szene.SzeneZeichnen(k);
-        k.GL = nullptr;
-        GLdouble m[16];
-        glGetDoublev(GL_MODELVIEW_MATRIX, m);
-        for (int j = 0; j < 16; ++j)
-            EXPECT_EQ(m[j], j % 5 == 0 ? 1.0 : 0.0) << j;
-    });
 
     Setzen(alle(false));
     EXPECT_TRUE(Zeichnen().drawn().empty());

@@ -1,13 +1,13 @@
 #include "fensterpruefung.h"
 
 #include <QAbstractButton>
-#include <QCheckBox>
-#include <QRadioButton>
-#include <QStyle>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRadioButton>
+#include <QStyle>
 #include <QWidget>
 
 #include <cstdio>

@@ -48,8 +48,8 @@ protected:
         modell = std::make_unique<Modell>();
         if (vorbereiten)
             vorbereiten(*modell);
-        form = std::make_unique<Form>(
-            orbisto::SzenenUmgebung{*programm, [this] { ++zeichnungen; }, hauptfenster.get()}, *modell);
+        form = std::make_unique<Form>(orbisto::SzenenUmgebung{*programm, [this] { ++zeichnungen; }, hauptfenster.get()},
+                                      *modell);
     }
 
     void Abbauen()

@@ -1,10 +1,12 @@
 // The window of motion with matrices, driven by its control names: where it opens and
-// with which values, that every switch and every step updates the model and redraws once,
-// that closing it takes the cuboid out of the picture and back to its start, and that a
-// bad matrix field under a held button gives one box and stops the repetition.
+// with which values, that it fits the test font at its designed size and its lettered
+// buttons grow with a wider font, that every switch and every step updates the model and
+// redraws once, that closing it takes the cuboid out of the picture and back to its start,
+// and that a bad matrix field under a held button gives one box and stops the repetition.
 
 #include "boxbeantworter.h"
-#include "programm/programm.h"
+#include "scenes/math/bewegungmatrizen.h"
+#include "szenenfenster.h"
 #include "widgets/autorepeatbutton_widget.h"
 #include "widgets/meldungen.h"
 #include "windows/scenes/math/bewegungmatrizen_form.h"
@@ -36,86 +38,127 @@ bool Feuern(TRxSpeedButton* knopf)
 int piepse = 0;
 void Zaehlen() { ++piepse; }
 
+const char* const Buchstaben[] = {"ARxSpeedButton", "BRxSpeedButton", "CRxSpeedButton", "DRxSpeedButton",
+                                  "ERxSpeedButton", "FRxSpeedButton", "GRxSpeedButton", "HRxSpeedButton"};
+
 }  // namespace
 
-class TestBewegungMatrizen : public QObject {
+class TestBewegungMatrizen : public QObject, SzenenFenster<TBewegungMatrizen, TBewegungMatrizenForm> {
     Q_OBJECT
 
-    Programm programm;
-    QWidget hauptfenster;
-    std::unique_ptr<TBewegungMatrizen> modell;
-    int zeichnungen = 0;
-
-    SzenenUmgebung umgebung()
-    {
-        return {programm, [this] { ++zeichnungen; }, &hauptfenster};
-    }
-
-    template <class T>
-    static T* Control(QWidget& form, const char* name)
-    {
-        T* c = form.findChild<T*>(QString::fromLatin1(name));
-        if (!c)
-            qFatal("no control %s", name);
-        return c;
-    }
+    TRxSpeedButton* knopf(const char* name) const { return element<TRxSpeedButton>(name); }
+    QComboBox* liste(const char* name) const { return element<QComboBox>(name); }
+    QLabel* koordinaten() const { return label("KoLabel"); }
 
     // The list as the label shows it: one corner a line.
     QString Liste() const { return QString::fromStdString(modell->Koordinatenliste()).replace(u'\r', u'\n'); }
 
+    void zeigen()
+    {
+        form->Zeigen();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    // The window made afresh for a model that `vorbereiten` changed first.
+    void neuAnlegen(const std::function<void(TBewegungMatrizen&)>& vorbereiten)
+    {
+        Abbauen();
+        Anlegen(vorbereiten);
+    }
+
 private slots:
     void initTestCase()
     {
+        Einrichten();
         SignaltonSetzen(&Zaehlen);
-        // The program's font, which the window's size is laid out for.
-        QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     }
 
     void init()
     {
-        modell = std::make_unique<TBewegungMatrizen>();
-        zeichnungen = 0;
+        Anlegen();
         piepse = 0;
+    }
+
+    void cleanup()
+    {
+        Abbauen();
+        TestSchriftSetzen();  // back from a wider font, should a test have failed in it
     }
 
     void opensBesideTheMainWindowWithItsStartValues()
     {
-        hauptfenster.move(100, 120);
-        modell->Verschieben(TBewegungMatrizen::tAchse::X, 1);  // wherever it was, the window starts it afresh
-        TBewegungMatrizenForm form(umgebung(), *modell);
-        QCOMPARE(form.windowTitle(), QStringLiteral("Bewegung mit Matrizen"));
-        QCOMPARE(form.pos(), QPoint(150, 170));
-        form.Zeigen();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QCOMPARE(form.size(), QSize(342, 306));  // everything fits, and nothing grows it
+        // Wherever the cuboid was, the window starts it afresh.
+        neuAnlegen([](TBewegungMatrizen& m) { m.Verschieben(TBewegungMatrizen::tAchse::X, 1); });
+        QCOMPARE(form->windowTitle(), QStringLiteral("Bewegung mit Matrizen"));
+        QCOMPARE(form->pos(), hauptfenster->pos() + QPoint(50, 50));
+        QCOMPARE(form->size(), QSize(342, 306));
+        zeigen();
 
         QCOMPARE(modell->Ecken(), TBewegungMatrizen::StartQuader());
         QCOMPARE(modell->Einstellungen(), tBewegungMatrizenEinstellungen{});
         QCOMPARE(modell->Einstellungen().VerschiebeSchritt, 0.2);
         QCOMPARE(modell->Einstellungen().DrehSchrittGrad, 10.0);
-        auto* liste = Control<QLabel>(form, "KoLabel");
-        QVERIFY(!liste->isVisible());
-        QCOMPARE(liste->text(), Liste());
-        QVERIFY(liste->text().startsWith(QStringLiteral(" A: 0,00  0,00  0,00 1,00 \n B: 3,00  ")));
-        QCOMPARE(Control<QComboBox>(form, "VerschiebungSchrittComboBox")->currentText(), QStringLiteral("0,2"));
-        QCOMPARE(Control<QComboBox>(form, "DrehungSchrittComboBox")->currentText(), QStringLiteral("10"));
+        QVERIFY(!koordinaten()->isVisible());
+        QCOMPARE(koordinaten()->text(), Liste());
+        QVERIFY(koordinaten()->text().startsWith(QStringLiteral(" A: 0,00  0,00  0,00 1,00 \n B: 3,00  ")));
+        QCOMPARE(liste("VerschiebungSchrittComboBox")->currentText(), QStringLiteral("0,2"));
+        QCOMPARE(liste("DrehungSchrittComboBox")->currentText(), QStringLiteral("10"));
         for (const char* name : {"xDrehCheckBox", "yDrehCheckBox", "zDrehCheckBox"})
-            QCOMPARE(Control<QCheckBox>(form, name)->isChecked(), name[0] == 'y');
+            QCOMPARE(schalter(name)->isChecked(), name[0] == 'y');
         QCOMPARE(zeichnungen, 0);
+    }
+
+    // In the test font the window keeps its designed size and everything fits, with the
+    // list of corners hidden and shown; the lettered buttons are squares of 22 pixels.
+    void everythingFitsInTheTestFontAtTheDesignedSize()
+    {
+        zeigen();
+        for (bool quader : {false, true}) {
+            if (quader)
+                schalter("QuaderCheckBox")->click();
+            QCOMPARE(koordinaten()->isVisible(), quader);
+            QCOMPARE(form->size(), QSize(342, 306));
+            const QStringList fehler = Passfehler(form.get());
+            QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(u'\n')));
+        }
+        for (const char* name : Buchstaben)
+            QVERIFY2(knopf(name)->size() == QSize(22, 22), name);
+        QCOMPARE(knopf("ABCDEFGHRxSpeedButton")->height(), 22);
+    }
+
+    // A wider font makes the lettered buttons larger squares, all of one size, that hold
+    // their letters; "alle" spans their row and keeps their height.
+    void theLetteredButtonsGrowWithTheFont()
+    {
+        Abbauen();
+        TestSchriftSetzen(12);
+        Anlegen();
+        zeigen();
+        const QStringList fehler = Passfehler(form.get());
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(u'\n')));
+        const QSize seite = knopf("ARxSpeedButton")->size();
+        QVERIFY(seite.width() > 22);
+        QCOMPARE(seite.height(), seite.width());
+        for (const char* name : Buchstaben)
+            QVERIFY2(knopf(name)->size() == seite, name);
+        const QRect alle = knopf("ABCDEFGHRxSpeedButton")->geometry();
+        QCOMPARE(alle.height(), seite.height());
+        QCOMPARE(alle.left(), knopf("ERxSpeedButton")->x());
+        QCOMPARE(alle.right(), knopf("HRxSpeedButton")->geometry().right());
+        QVERIFY(alle.top() > knopf("ERxSpeedButton")->geometry().bottom());
     }
 
     // The window shows what the model holds when it is made, and runs and draws nothing.
     void opensWithTheSettingsTheModelHolds()
     {
-        modell->EinstellungenAendern({.Quader = true,
-                                      .RFgefuellt = false,
-                                      .GFgefuellt = true,
-                                      .KomponentenA = false,
-                                      .Spur = true,
-                                      .VerschiebeSchritt = 1,
-                                      .DrehSchrittGrad = 45});
-        const tBewegungMatrizenEinstellungen vorher = modell->Einstellungen();
-        TBewegungMatrizenForm form(umgebung(), *modell);
+        const tBewegungMatrizenEinstellungen gesetzt{.Quader = true,
+                                                     .RFgefuellt = false,
+                                                     .GFgefuellt = true,
+                                                     .KomponentenA = false,
+                                                     .Spur = true,
+                                                     .VerschiebeSchritt = 1,
+                                                     .DrehSchrittGrad = 45};
+        neuAnlegen([&gesetzt](TBewegungMatrizen& m) { m.EinstellungenAendern(gesetzt); });
         const struct {
             const char* name;
             bool an;
@@ -125,18 +168,17 @@ private slots:
                      {"KomponentenACheckBox", false},
                      {"SpurCheckBox", true}};
         for (const auto& b : boxen)
-            QVERIFY2(Control<QCheckBox>(form, b.name)->isChecked() == b.an, b.name);
-        QCOMPARE(Control<QComboBox>(form, "VerschiebungSchrittComboBox")->currentText(), QStringLiteral("1,0"));
-        QCOMPARE(Control<QComboBox>(form, "DrehungSchrittComboBox")->currentText(), QStringLiteral("45"));
-        QVERIFY(Control<QLabel>(form, "KoLabel")->isVisibleTo(&form));
-        QCOMPARE(modell->Einstellungen(), vorher);
+            QVERIFY2(schalter(b.name)->isChecked() == b.an, b.name);
+        QCOMPARE(liste("VerschiebungSchrittComboBox")->currentText(), QStringLiteral("1,0"));
+        QCOMPARE(liste("DrehungSchrittComboBox")->currentText(), QStringLiteral("45"));
+        QVERIFY(koordinaten()->isVisibleTo(form.get()));
+        QCOMPARE(modell->Einstellungen(), gesetzt);
         QCOMPARE(zeichnungen, 0);
     }
 
     // The step buttons: their hints, pictures and how they repeat while held.
     void stepButtonsShowTheirHintAndRepeatAfterTheirPause()
     {
-        TBewegungMatrizenForm form(umgebung(), *modell);
         const struct {
             const char* name;
             const char* hinweis;
@@ -157,14 +199,14 @@ private slots:
             {"ABCDEFGHRxSpeedButton", "auf alle Punkte anwenden", 500, false},
         };
         for (const auto& k : knoepfe) {
-            auto* knopf = Control<TRxSpeedButton>(form, k.name);
-            QCOMPARE(knopf->toolTip(), QString::fromUtf8(k.hinweis));
-            QCOMPARE(knopf->Repeat(), k.pause > 0);
+            TRxSpeedButton* b = knopf(k.name);
+            QCOMPARE(b->toolTip(), QString::fromUtf8(k.hinweis));
+            QCOMPARE(b->Repeat(), k.pause > 0);
             if (k.pause > 0) {
-                QCOMPARE(knopf->InitialPause(), k.pause);
-                QCOMPARE(knopf->RepeatInterval(), 100);
+                QCOMPARE(b->InitialPause(), k.pause);
+                QCOMPARE(b->RepeatInterval(), 100);
             }
-            QCOMPARE(!knopf->icon().isNull(), k.bild);
+            QCOMPARE(!b->icon().isNull(), k.bild);
         }
     }
 
@@ -172,19 +214,14 @@ private slots:
     // except the axis switches, which only a rotation button reads.
     void everyControlUpdatesTheModelAndRedrawsOnce()
     {
-        TBewegungMatrizenForm form(umgebung(), *modell);
-        form.Zeigen();
-        const auto klick = [&form](const char* name) {
-            return [&form, name] { Control<QCheckBox>(form, name)->click(); };
+        form->Zeigen();
+        const auto klick = [this](const char* name) { return [this, name] { schalter(name)->click(); }; };
+        const auto druck = [this](const char* name) {
+            return [this, name] { QTest::mouseClick(knopf(name), Qt::LeftButton); };
         };
-        const auto knopf = [&form](const char* name) {
-            return [&form, name] { QTest::mouseClick(Control<TRxSpeedButton>(form, name), Qt::LeftButton); };
-        };
-        const auto wahl = [&form](const char* name, const char* text) {
-            return [&form, name, text] {
-                auto* liste = Control<QComboBox>(form, name);
-                liste->setCurrentIndex(liste->findText(QString::fromLatin1(text)));
-            };
+        const auto wahl = [this](const char* name, const char* text) {
+            return
+                [this, name, text] { liste(name)->setCurrentIndex(liste(name)->findText(QString::fromLatin1(text))); };
         };
         const auto& m = *modell;
         const auto a = [&m] { return m.Ecken()[0]; };
@@ -195,7 +232,7 @@ private slots:
             int zeichnungen;
         } schritte[] = {
             {"QuaderCheckBox", klick("QuaderCheckBox"),
-             [&] { return m.Einstellungen().Quader && Control<QLabel>(form, "KoLabel")->isVisible(); }, 1},
+             [&] { return m.Einstellungen().Quader && koordinaten()->isVisible(); }, 1},
             {"GFgefuelltCheckBox", klick("GFgefuelltCheckBox"),
              [&] { return m.Einstellungen().GFgefuellt && !m.Einstellungen().RFgefuellt; }, 1},
             {"RFgefuelltCheckBox", klick("RFgefuelltCheckBox"), [&] { return m.Einstellungen().RFgefuellt; }, 1},
@@ -205,17 +242,17 @@ private slots:
              [&] { return m.Einstellungen().VerschiebeSchritt == 1.0; }, 1},
             {"DrehungSchrittComboBox", wahl("DrehungSchrittComboBox", "90"),
              [&] { return m.Einstellungen().DrehSchrittGrad == 90; }, 1},
-            {"xplusRxSpeedButton", knopf("xplusRxSpeedButton"),
+            {"xplusRxSpeedButton", druck("xplusRxSpeedButton"),
              [&] {
                  return a() == t4DPunkt{1, 0, 0, 1} && m.SpurAnzahl() == 1;
              },
              1},
-            {"yminusRxSpeedButton", knopf("yminusRxSpeedButton"),
+            {"yminusRxSpeedButton", druck("yminusRxSpeedButton"),
              [&] {
                  return a() == t4DPunkt{1, -1, 0, 1};
              },
              1},
-            {"zplusRxSpeedButton", knopf("zplusRxSpeedButton"),
+            {"zplusRxSpeedButton", druck("zplusRxSpeedButton"),
              [&] {
                  return a() == t4DPunkt{1, -1, 1, 1};
              },
@@ -231,51 +268,50 @@ private slots:
              },
              0},
             // A quarter turn about z only.
-            {"RotPlusRxSpeedButton", knopf("RotPlusRxSpeedButton"),
+            {"RotPlusRxSpeedButton", druck("RotPlusRxSpeedButton"),
              [&] { return std::abs(a().x - 1) < 1e-12 && std::abs(a().y - 1) < 1e-12 && a().z == 1; }, 1},
-            {"RotMinusRxSpeedButton", knopf("RotMinusRxSpeedButton"),
+            {"RotMinusRxSpeedButton", druck("RotMinusRxSpeedButton"),
              [&] { return std::abs(a().x - 1) < 1e-12 && std::abs(a().y + 1) < 1e-12 && m.SpurAnzahl() == 5; }, 1},
-            {"M14Edit", [&] { Control<QLineEdit>(form, "M14Edit")->setText(QStringLiteral("2,5")); },
+            {"M14Edit", [&] { element<QLineEdit>("M14Edit")->setText(QStringLiteral("2,5")); },
              [&] { return std::abs(a().x - 1) < 1e-12; }, 0},
             // The matrix moves A alone, then all corners.
-            {"ARxSpeedButton", knopf("ARxSpeedButton"),
+            {"ARxSpeedButton", druck("ARxSpeedButton"),
              [&] { return std::abs(a().x - 3.5) < 1e-12 && std::abs(m.Ecken()[1].x - 4) < 1e-12; }, 1},
-            {"ABCDEFGHRxSpeedButton", knopf("ABCDEFGHRxSpeedButton"),
+            {"ABCDEFGHRxSpeedButton", druck("ABCDEFGHRxSpeedButton"),
              [&] { return std::abs(a().x - 6) < 1e-12 && std::abs(m.Ecken()[1].x - 6.5) < 1e-12; }, 1},
-            {"ResetSpeedButton", knopf("ResetSpeedButton"),
+            {"ResetSpeedButton", druck("ResetSpeedButton"),
              [&] { return m.Ecken() == TBewegungMatrizen::StartQuader() && m.SpurAnzahl() == 7; }, 1},
             {"SpurCheckBox", klick("SpurCheckBox"), [&] { return !m.Einstellungen().Spur && m.SpurAnzahl() == 0; }, 1},
             {"QuaderCheckBox", klick("QuaderCheckBox"),
-             [&] { return !m.Einstellungen().Quader && !Control<QLabel>(form, "KoLabel")->isVisible(); }, 1},
+             [&] { return !m.Einstellungen().Quader && !koordinaten()->isVisible(); }, 1},
         };
         for (const auto& s : schritte) {
             const int vorher = zeichnungen;
             s.tun();
             QVERIFY2(s.danach(), s.name);
             QVERIFY2(zeichnungen - vorher == s.zeichnungen, s.name);
-            QVERIFY2(Control<QLabel>(form, "KoLabel")->text() == Liste(), s.name);
+            QVERIFY2(koordinaten()->text() == Liste(), s.name);
         }
     }
 
     void closingSwitchesTheSceneOffAndPutsTheCuboidBack()
     {
-        TBewegungMatrizenForm form(umgebung(), *modell);
-        form.Zeigen();
-        Control<QCheckBox>(form, "QuaderCheckBox")->click();
-        Control<QCheckBox>(form, "SpurCheckBox")->click();
-        auto* schritt = Control<QComboBox>(form, "VerschiebungSchrittComboBox");
+        form->Zeigen();
+        schalter("QuaderCheckBox")->click();
+        schalter("SpurCheckBox")->click();
+        QComboBox* schritt = liste("VerschiebungSchrittComboBox");
         schritt->setCurrentIndex(schritt->findText(QStringLiteral("0,5")));
         for (int i = 0; i < 2; ++i)
-            QTest::mouseClick(Control<TRxSpeedButton>(form, "zplusRxSpeedButton"), Qt::LeftButton);
+            QTest::mouseClick(knopf("zplusRxSpeedButton"), Qt::LeftButton);
         const int vorher = zeichnungen;
 
-        QVERIFY(form.close());
-        QVERIFY(!form.isVisible());
-        QVERIFY(!Control<QCheckBox>(form, "QuaderCheckBox")->isChecked());
+        QVERIFY(form->close());
+        QVERIFY(!form->isVisible());
+        QVERIFY(!schalter("QuaderCheckBox")->isChecked());
         QVERIFY(!modell->Einstellungen().Quader);
         QCOMPARE(zeichnungen, vorher + 1);
         QCOMPARE(modell->Ecken(), TBewegungMatrizen::StartQuader());
-        QCOMPARE(Control<QLabel>(form, "KoLabel")->text(), Liste());
+        QCOMPARE(koordinaten()->text(), Liste());
         // The trail, its switch and the steps stay as they were.
         QVERIFY(modell->Einstellungen().Spur);
         QCOMPARE(modell->SpurAnzahl(), 2);
@@ -286,13 +322,11 @@ private slots:
     // button comes up, no further step, and nothing of the box or its trail has moved.
     void badMatrixFieldUnderAHeldButtonGivesOneBoxAndStops()
     {
-        TBewegungMatrizenForm form(umgebung(), *modell);
-        form.Zeigen();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        Control<QCheckBox>(form, "SpurCheckBox")->click();
-        Control<QLineEdit>(form, "M23Edit")->setText(QStringLiteral("1.5"));
-        auto* alle = Control<TRxSpeedButton>(form, "ABCDEFGHRxSpeedButton");
-        const QString listeVorher = Control<QLabel>(form, "KoLabel")->text();
+        zeigen();
+        schalter("SpurCheckBox")->click();
+        element<QLineEdit>("M23Edit")->setText(QStringLiteral("1.5"));
+        TRxSpeedButton* alle = knopf("ABCDEFGHRxSpeedButton");
+        const QString listeVorher = koordinaten()->text();
         const int vorher = zeichnungen;
         BoxBeantworter schliesser;
 
@@ -308,12 +342,12 @@ private slots:
 
         QCOMPARE(modell->Ecken(), TBewegungMatrizen::StartQuader());
         QCOMPARE(modell->SpurAnzahl(), 0);
-        QCOMPARE(Control<QLabel>(form, "KoLabel")->text(), listeVorher);
+        QCOMPARE(koordinaten()->text(), listeVorher);
         QCOMPARE(zeichnungen, vorher);
 
         // Corrected, the same button steps again.
-        Control<QLineEdit>(form, "M23Edit")->setText(QStringLiteral("0"));
-        Control<QLineEdit>(form, "M14Edit")->setText(QStringLiteral("1"));
+        element<QLineEdit>("M23Edit")->setText(QStringLiteral("0"));
+        element<QLineEdit>("M14Edit")->setText(QStringLiteral("1"));
         QTest::mouseClick(alle, Qt::LeftButton);
         QCOMPARE(modell->Ecken()[0].x, 1.0);
         QCOMPARE(modell->SpurAnzahl(), 1);

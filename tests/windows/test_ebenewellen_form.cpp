@@ -1,19 +1,20 @@
-// The window "Ebene Wellen", driven by its control names: what it shows when made, the
-// animation timer (one time step per tick, on exactly while "Bewegung" is checked, running
-// on while the window is closed), "Reset", the "alle" arrows, the choice of excitation; and
-// the scene in the real main window, where a broken object list gives one box however
-// often the running wave redraws. Runs under Xvfb: the last test draws through the GL widget.
+// The window "Ebene Wellen", driven by its control names: what it shows when made, that it
+// fits its designed size and Tab follows the reading order, the animation timer (one time
+// step per tick, on exactly while "Bewegung" is checked, running on while the window is
+// closed), "Reset", the "alle" arrows, the choice of excitation; and the scene in the real
+// main window, where a broken object list gives one box however often the running wave
+// redraws. Runs under Xvfb: the last test draws through the GL widget.
 
 #include "app/fensterliste.h"
 #include "boxbeantworter.h"
 #include "programm/programm.h"
 #include "scenes/physics/ebenewellen.h"
+#include "szenenfenster.h"
 #include "widgets/autorepeatbutton_widget.h"
 #include "widgets/spinedit_widget.h"
 #include "windows/oglpanel_widget.h"
 #include "windows/orbisto2013_form.h"
 #include "windows/scenes/physics/ebenewellen_form.h"
-#include "szenenfenster.h"
 
 #include <QAction>
 #include <QApplication>
@@ -135,8 +136,48 @@ private slots:
     {
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        // The layout asks for no more than the designed size.
+        QCOMPARE(form->size(), QSize(374, 474));
         const QStringList fehler = Passfehler(form.get());
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(u'\n')));
+    }
+
+    // Tab walks the controls as they read, row by row and group by group.
+    void theTabOrderFollowsTheReadingOrder()
+    {
+        const QStringList erwartet{"DarstellungCheckBox",
+                                   "WellenBewegungCheckBox",
+                                   "WellenBewegungResetButton",
+                                   "WAlinearRadioButton",
+                                   "WAP1RadioButton",
+                                   "WAP2RadioButton",
+                                   "WAP1und2RadioButton",
+                                   "WAP1plus2RadioButton",
+                                   "WAxposSpinEdit",
+                                   "WAyposSpinEdit",
+                                   "WAErregerCheckBox",
+                                   "WA1OszillatorCheckBox",
+                                   "WA2OszillatorCheckBox",
+                                   "WAErregerBereichCheckBox",
+                                   "WA1OszillatorBereichCheckBox",
+                                   "WA2OszillatorBereichCheckBox",
+                                   "WFxminSpinEdit",
+                                   "WFxmaxSpinEdit",
+                                   "WFyminSpinEdit",
+                                   "WFymaxSpinEdit",
+                                   "WellenGitterCheckBox",
+                                   "WellenFlaecheCheckBox",
+                                   "WellenDatenPeriodendauerSpinEdit",
+                                   "WellenDatenPeriodendauerSchritteSpinEdit",
+                                   "WellenDatenWellenlaengeSpinEdit",
+                                   "WellenDatenWellenlaengeSchritteSpinEdit",
+                                   "WellenDatenAmplitudeSpinEdit"};
+        QStringList reihe;
+        for (QWidget* w = form->nextInFocusChain(); w != form.get(); w = w->nextInFocusChain())
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(form.get()) && !w->objectName().isEmpty() &&
+                !w->objectName().startsWith(u"qt_"))
+                reihe << w->objectName();
+        QCOMPARE(reihe, erwartet);
     }
 
     void theRunningWaveAdvancesOneStepPerTick()

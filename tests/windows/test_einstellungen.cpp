@@ -2,6 +2,7 @@
 // shows, that it always shows the current view state, and what its controls change.
 
 #include "app/fensterliste.h"
+#include "fensterpruefung.h"
 #include "programm/programm.h"
 #include "view/ansichtsteuerung.h"
 #include "widgets/autorepeatbutton_widget.h"
@@ -58,6 +59,7 @@ private slots:
     {
         TOGLPanel::StandardFormatSetzen();
         QApplication::setQuitOnLastWindowClosed(false);
+        TestSchriftSetzen();
     }
 
     void init()

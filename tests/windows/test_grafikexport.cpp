@@ -3,6 +3,7 @@
 // surface's size; a cancelled or failed save and a failing pass.
 
 #include "boxbeantworter.h"
+#include "fensterpruefung.h"
 #include "programm/programm.h"
 #include "windows/grafikexport.h"
 #include "windows/oglpanel_widget.h"
@@ -101,6 +102,7 @@ private slots:
     {
         TOGLPanel::StandardFormatSetzen();
         QApplication::setQuitOnLastWindowClosed(false);
+        TestSchriftSetzen();
     }
 
     void theSaveDialogIsDescribedAsTheProgramAsksForIt()

@@ -4,6 +4,7 @@
 #include "app/fensterliste.h"
 #include "app/szenentabelle.h"
 #include "boxbeantworter.h"
+#include "fensterpruefung.h"
 #include "probeszenen.h"
 #include "programm/programm.h"
 #include "windows/oglpanel_widget.h"
@@ -122,6 +123,7 @@ private slots:
     {
         TOGLPanel::StandardFormatSetzen();
         QApplication::setQuitOnLastWindowClosed(false);
+        TestSchriftSetzen();
     }
 
     void init()

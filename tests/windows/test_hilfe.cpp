@@ -3,6 +3,7 @@
 // window on top, the modal info dialog and the test memo.
 
 #include "app/fensterliste.h"
+#include "fensterpruefung.h"
 #include "programm/programm.h"
 #include "widgets/szenenform.h"
 #include "windows/hilfe_form.h"
@@ -58,6 +59,7 @@ private slots:
         fenster = std::make_unique<TFensterliste>(*programm, *form);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        TestSchriftSetzen();
     }
 
     void cleanupTestCase()

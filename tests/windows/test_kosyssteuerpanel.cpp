@@ -1,6 +1,7 @@
 // The view control panel in the real main window (run under Xvfb): its layout, the state it
 // starts in, and that its controls change the view state and redraw.
 
+#include "fensterpruefung.h"
 #include "programm/programm.h"
 #include "widgets/autorepeatbutton_widget.h"
 #include "windows/kosyssteuerpanel_widget.h"
@@ -67,7 +68,7 @@ private slots:
     {
         TOGLPanel::StandardFormatSetzen();
         QApplication::setQuitOnLastWindowClosed(false);
-        QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));  // as the program sets it
+        TestSchriftSetzen();
     }
 
     void init()

@@ -3,6 +3,7 @@
 // soon as the entry is put right.
 
 #include "boxbeantworter.h"
+#include "fensterpruefung.h"
 #include "programm/programm.h"
 #include "windows/oglpanel_widget.h"
 #include "windows/orbisto2013_form.h"
@@ -23,6 +24,7 @@ private slots:
     {
         TOGLPanel::StandardFormatSetzen();
         QApplication::setQuitOnLastWindowClosed(false);
+        TestSchriftSetzen();
     }
 
     void aBrokenEntryGivesOneBoxUntilAGoodPassAndStaysFixable()

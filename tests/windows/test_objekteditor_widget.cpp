@@ -3,6 +3,7 @@
 // preview, the colour, taking the object into the list, editing an entry, closing.
 
 #include "boxbeantworter.h"
+#include "fensterpruefung.h"
 #include "programm/programm.h"
 #include "widgets/autorepeatbutton_widget.h"
 #include "widgets/dateidialog.h"
@@ -83,6 +84,7 @@ private slots:
     {
         TOGLPanel::StandardFormatSetzen();
         QApplication::setQuitOnLastWindowClosed(false);
+        TestSchriftSetzen();
     }
 
     void init()

@@ -3,6 +3,7 @@
 // or a failed save leaves behind, the mouse lock after loading and the file dialogs.
 
 #include "boxbeantworter.h"
+#include "fensterpruefung.h"
 #include "programm/programm.h"
 #include "widgets/dateidialog.h"
 #include "widgets/meldungen.h"
@@ -147,6 +148,7 @@ private slots:
         TOGLPanel::StandardFormatSetzen();
         QApplication::setQuitOnLastWindowClosed(false);
         SignaltonSetzen(&Piepsen);
+        TestSchriftSetzen();
     }
 
     void init()

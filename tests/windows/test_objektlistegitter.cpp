@@ -2,6 +2,7 @@
 // what the rows show, the mark toggles, deleting through the pop-up menu, and the input the
 // grid must ignore.
 
+#include "fensterpruefung.h"
 #include "programm/programm.h"
 #include "windows/oglpanel_widget.h"
 #include "windows/orbisto2013_form.h"
@@ -124,6 +125,7 @@ private slots:
     {
         TOGLPanel::StandardFormatSetzen();
         QApplication::setQuitOnLastWindowClosed(false);
+        TestSchriftSetzen();
     }
 
     void init()

@@ -1,11 +1,10 @@
 // The window "Potentialtopf", driven by its control names: what it shows when made, every
-// control with its caption, range, font and colour laid out without overlaps, the quantum
-// numbers shown by dimension, the ±10 buttons, refused numbers and closing.
+// control with its caption, range, font and colour, in its rows and columns and fitting the
+// font, the quantum numbers shown by dimension, the ±10 buttons, refused numbers and closing.
 
 #include "boxbeantworter.h"
-#include "fensterelement.h"
-#include "programm/programm.h"
 #include "scenes/physics/potentialtopf.h"
+#include "szenenfenster.h"
 #include "widgets/autorepeatbutton_widget.h"
 #include "widgets/spinedit_widget.h"
 #include "windows/scenes/physics/potentialtopf_form.h"
@@ -17,24 +16,15 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include <memory>
+#include <algorithm>
+#include <vector>
 
 using namespace orbisto;
 
-class TestPotentialtopfForm : public QObject {
+class TestPotentialtopfForm : public QObject, SzenenFenster<TPotentialtopf, TPotentialtopfForm> {
     Q_OBJECT
 
-    std::unique_ptr<Programm> programm;
-    std::unique_ptr<QWidget> hauptfenster;
-    std::unique_ptr<TPotentialtopf> modell;
-    std::unique_ptr<TPotentialtopfForm> form;
-    int zeichnungen = 0;
-
-    TSpinEdit* feld(const char* name) const { return Element<TSpinEdit>(form.get(), name); }
-    QCheckBox* schalter(const char* name) const { return Element<QCheckBox>(form.get(), name); }
-    QRadioButton* radio(const char* name) const { return Element<QRadioButton>(form.get(), name); }
-    QLabel* label(const char* name) const { return Element<QLabel>(form.get(), name); }
-    TRxSpeedButton* knopf(const char* name) const { return Element<TRxSpeedButton>(form.get(), name); }
+    TRxSpeedButton* knopf(const char* name) const { return element<TRxSpeedButton>(name); }
     const tPotentialtopfEinstellungen& stand() const { return modell->Einstellungen(); }
 
     void zeigen()
@@ -44,30 +34,9 @@ class TestPotentialtopfForm : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        QApplication::setQuitOnLastWindowClosed(false);
-        QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));  // as the program sets it
-    }
-
-    void init()
-    {
-        zeichnungen = 0;
-        programm = std::make_unique<Programm>();
-        hauptfenster = std::make_unique<QWidget>();
-        hauptfenster->move(100, 120);
-        modell = std::make_unique<TPotentialtopf>();
-        form = std::make_unique<TPotentialtopfForm>(
-            SzenenUmgebung{*programm, [this] { ++zeichnungen; }, hauptfenster.get()}, *modell);
-    }
-
-    void cleanup()
-    {
-        form.reset();
-        modell.reset();
-        hauptfenster.reset();
-        programm.reset();
-    }
+    void initTestCase() { Einrichten(); }
+    void init() { Anlegen(); }
+    void cleanup() { Abbauen(); }
 
     void formCreateShowsTheStartValues()
     {
@@ -81,7 +50,7 @@ private slots:
         // 1D: only the x quantum number.
         QVERIFY(radio("LinearRadioButton")->isChecked());
         for (const char* name : {"nySpinEdit", "nyLabel", "nzSpinEdit", "nzLabel"})
-            QVERIFY2(!Element<QWidget>(form.get(), name)->isVisibleTo(form.get()), name);
+            QVERIFY2(!element<QWidget>(name)->isVisibleTo(form.get()), name);
         QVERIFY(feld("nxSpinEdit")->isVisibleTo(form.get()));
         QCOMPARE(zeichnungen, 1);  // FormCreate ends with the change handler, which redraws
     }
@@ -113,7 +82,7 @@ private slots:
         const std::pair<const char*, const char*> radios[] = {{"LinearRadioButton", "linear (1D)"},
                                                               {"EbenRadioButton", "eben (2D)"},
                                                               {"RaumRadioButton", "räumlich (3D)"}};
-        auto* panel = Element<QFrame>(form.get(), "DimensionPanel");
+        auto* panel = element<QFrame>("DimensionPanel");
         QCOMPARE(panel->frameShape(), QFrame::NoFrame);
         for (const auto& [name, text] : radios) {
             QCOMPARE(radio(name)->text(), QString::fromUtf8(text));
@@ -168,7 +137,7 @@ private slots:
         // The ±10 buttons: the shared arrow pictures, stacked beside their field, each with
         // its hint as tool tip and as the name a screen reader reads.
         for (const char* paar : {"Fkt10SchritteSpinButton", "Kugel10SchritteSpinButton"}) {
-            auto* huelle = Element<QWidget>(form.get(), paar);
+            auto* huelle = element<QWidget>(paar);
             const QString p = QString::fromLatin1(paar);
             TRxSpeedButton* hoch = huelle->findChild<TRxSpeedButton*>(p + "Up");
             TRxSpeedButton* runter = huelle->findChild<TRxSpeedButton*>(p + "Down");
@@ -182,28 +151,65 @@ private slots:
         }
         QCOMPARE(form->findChildren<TRxSpeedButton*>().size(), 4);
 
-        // Everything fits the window in the program's font, which keeps its size: no text is
-        // cut off and no two controls overlap.
+        // Everything fits the test font in the designed size: no caption cut off, nothing
+        // sticking out of the window or the panel, no two controls on top of each other.
         QCOMPARE(form->size(), QSize(374, 261));
-        QList<QWidget*> controls;
+        const QStringList fehler = Passfehler(form.get());
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(u'\n')));
+        int controls = 0;
         for (QWidget* w : form->findChildren<QWidget*>())
-            if (w->parentWidget() == form.get())
-                controls.append(w);
-        QCOMPARE(controls.size(), 27);  // 5 check boxes, 11 labels, 8 spin edits, the panel, 2 button pairs
-        const auto passt = [](QWidget* w) {
-            return w->width() >= w->sizeHint().width() && w->height() >= w->sizeHint().height();
+            controls += w->parentWidget() == form.get();
+        QCOMPARE(controls, 27);  // 5 check boxes, 11 labels, 8 spin edits, the panel, 2 button pairs
+
+        // The rows top to bottom, each read left to right.
+        const std::vector<std::vector<const char*>> zeilen = {
+            {"PotentialtopfCheckBox", "BereichCheckBox", "TopfbreiteLabel", "TopfbreiteSpinEdit"},
+            {"DimensionLabel", "QuantenzahlLabel"},
+            {"DimensionPanel", "nxLabel", "nxSpinEdit", "nyLabel", "nySpinEdit", "nzLabel", "nzSpinEdit"},
+            {"WelleCheckBox"},
+            {"WahrscheinlichkeitCheckBox"},
+            {"FktSchritteLabel", "FktSchritteSpinEdit", "Fkt10SchritteSpinButton", "FktAmplitudeLabel",
+             "FktAmplitudeSpinEdit"},
+            {"KugelCheckBox", "AnzahlKugelnLabel"},
+            {"KugelSchritteLabel", "KugelSchritteSpinEdit", "Kugel10SchritteSpinButton", "KugelRadiusLabel",
+             "KugelRadiusSpinEdit"},
         };
-        for (QWidget* w : controls) {
-            const QString name = w->objectName();
-            QVERIFY2(w->isVisible() && form->rect().contains(w->geometry()), qPrintable(name));
-            if (qobject_cast<QCheckBox*>(w) || qobject_cast<QLabel*>(w))
-                QVERIFY2(passt(w), qPrintable(name + " needs " + QString::number(w->sizeHint().width())));
-            for (QWidget* v : controls)
-                QVERIFY2(v == w || !v->geometry().intersects(w->geometry()),
-                         qPrintable(name + " / " + v->objectName()));
+        int darueber = -1;
+        for (const auto& zeile : zeilen) {
+            int unten = 0;
+            for (std::size_t i = 0; i < zeile.size(); ++i) {
+                const QRect r = element<QWidget>(zeile[i])->geometry();
+                QVERIFY2(r.top() > darueber, zeile[i]);
+                QVERIFY2(i == 0 || element<QWidget>(zeile[i - 1])->geometry().right() < r.left(), zeile[i]);
+                unten = std::max(unten, r.bottom());
+            }
+            darueber = unten;
         }
-        for (const auto& [name, text] : radios)
-            QVERIFY2(passt(radio(name)) && panel->rect().contains(radio(name)->geometry()), name);
+        // The radio buttons one under the other, the first beside the quantum numbers.
+        const QRect linear = radio("LinearRadioButton")->geometry().translated(panel->pos());
+        QVERIFY(radio("LinearRadioButton")->geometry().bottom() < radio("EbenRadioButton")->geometry().top());
+        QVERIFY(radio("EbenRadioButton")->geometry().bottom() < radio("RaumRadioButton")->geometry().top());
+        QVERIFY(linear.top() <= feld("nxSpinEdit")->geometry().center().y() &&
+                feld("nxSpinEdit")->geometry().center().y() <= linear.bottom());
+
+        // The columns: the switches and captions on the left edge, the step fields indented
+        // under them, the quantum numbers, amplitude and radius in a column of their own.
+        const auto links = [&](const char* name) { return element<QWidget>(name)->geometry().left(); };
+        const std::vector<std::vector<const char*>> spalten = {
+            {"PotentialtopfCheckBox", "DimensionLabel", "DimensionPanel", "WelleCheckBox", "WahrscheinlichkeitCheckBox",
+             "KugelCheckBox"},
+            {"FktSchritteLabel", "KugelSchritteLabel"},
+            {"FktSchritteSpinEdit", "KugelSchritteSpinEdit"},
+            {"Fkt10SchritteSpinButton", "Kugel10SchritteSpinButton"},
+            {"QuantenzahlLabel", "nxLabel", "FktAmplitudeLabel", "KugelRadiusLabel"},
+            {"FktAmplitudeSpinEdit", "KugelRadiusSpinEdit"},
+        };
+        for (const auto& spalte : spalten)
+            for (const char* name : spalte)
+                QVERIFY2(links(name) == links(spalte.front()), name);
+        QVERIFY(links("FktSchritteLabel") > links("WelleCheckBox"));
+        QVERIFY(label("QuantenzahlLabel")->geometry().left() > panel->geometry().right());
+
         // Each label stands left of its field on the same line.
         for (const auto& [l, f] : {std::pair{"TopfbreiteLabel", "TopfbreiteSpinEdit"},
                                    {"nxLabel", "nxSpinEdit"},
@@ -224,6 +230,12 @@ private slots:
         radio("RaumRadioButton")->setChecked(true);
         feld("nySpinEdit")->setValue(2);
         feld("nzSpinEdit")->setValue(3);
+        // Where every control stands with all shown.
+        QCoreApplication::processEvents();
+        QHash<QWidget*, QPoint> plaetze;
+        for (QWidget* w : form->findChildren<QWidget*>())
+            plaetze.insert(w, w->pos());
+        const QSize noetig = form->minimumSizeHint();
         const struct {
             const char* radio;
             tDimension d;
@@ -246,6 +258,12 @@ private slots:
             // Hidden, the quantum numbers keep their values, in the field and in the model.
             QVERIFY2(feld("nySpinEdit")->Value() == 2 && feld("nzSpinEdit")->Value() == 3, f.radio);
             QVERIFY2(stand().ny == 2 && stand().nz == 3, f.radio);
+            // Hidden, they keep their room: nothing moves, and neither they nor the count
+            // change the size the window needs.
+            QCoreApplication::processEvents();
+            QCOMPARE(form->minimumSizeHint(), noetig);
+            for (QWidget* w : form->findChildren<QWidget*>())
+                QVERIFY2(w->pos() == plaetze.value(w), qPrintable(w->objectName()));
         }
     }
 

@@ -1,10 +1,12 @@
 // The cuboid net's window, driven by its control names: where it opens and that it shows
-// the model's settings, that every control copies the whole window into the model and
-// redraws once, that a number typed out of range reaches the model in range without a box,
-// and that closing it takes the scene out of the picture.
+// the model's settings, that it fits the test font at its designed size, that every control
+// copies the whole window into the model and redraws once, that a number typed out of range
+// reaches the model in range without a box, and that closing it takes the scene out of the
+// picture.
 
 #include "boxbeantworter.h"
-#include "programm/programm.h"
+#include "scenes/math/quadernetz.h"
+#include "szenenfenster.h"
 #include "widgets/spinedit_widget.h"
 #include "windows/scenes/math/quadernetz_form.h"
 
@@ -51,73 +53,65 @@ QString Text(const Stand& s)
 
 }  // namespace
 
-class TestQuaderNetz : public QObject {
+class TestQuaderNetz : public QObject, SzenenFenster<TQuaderNetz, TQuaderNetzForm> {
     Q_OBJECT
 
-    Programm programm;
-    QWidget hauptfenster;
-    TQuaderNetz modell;
-    int zeichnungen = 0;
-
-    SzenenUmgebung umgebung()
-    {
-        return {programm, [this] { ++zeichnungen; }, &hauptfenster};
-    }
-
-    template <class T>
-    static T* Control(QWidget& form, const char* name)
-    {
-        T* c = form.findChild<T*>(QString::fromLatin1(name));
-        if (!c)
-            qFatal("no control %s", name);
-        return c;
-    }
-
     // A check box's own text, or the text of the label that names a spin edit.
-    static QString Beschriftung(QWidget& form, QWidget* control)
+    QString beschriftung(const char* name) const
     {
+        QWidget* control = element<QWidget>(name);
         if (auto* box = qobject_cast<QCheckBox*>(control))
             return box->text();
-        for (QLabel* label : form.findChildren<QLabel*>())
-            if (label->buddy() == control)
-                return label->text();
+        for (QLabel* l : form->findChildren<QLabel*>())
+            if (l->buddy() == control)
+                return l->text();
         return {};
     }
 
     // What the window shows, control by control, as the test compares it with the model.
-    static Stand StandDerControls(QWidget& form)
+    Stand standDerControls() const
     {
-        const auto an = [&form](const char* name) { return Control<QCheckBox>(form, name)->isChecked(); };
-        const auto zahl = [&form](const char* name) { return double(Control<TSpinEdit>(form, name)->Value()); };
+        const auto an = [this](const char* name) { return schalter(name)->isChecked(); };
+        const auto zahl = [this](const char* name) { return double(feld(name)->Value()); };
         return {an("QuaderCheckBox"),   an("KantenCheckBox"),  an("FlaechenCheckBox"), zahl("LaengeSpinEdit"),
                 zahl("BreiteSpinEdit"), zahl("HoeheSpinEdit"), an("DFCheckBox"),       an("VFCheckBox"),
                 an("RFCheckBox"),       an("LSCheckBox"),      an("RSCheckBox")};
     }
 
-private slots:
-    void init()
+    void zeigen()
     {
-        modell = {};
-        zeichnungen = 0;
+        form->Zeigen();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
+
+private slots:
+    void initTestCase() { Einrichten(); }
+    void init() { Anlegen(); }
+    void cleanup() { Abbauen(); }
 
     void opensBesideTheMainWindowShowingTheModelsStartValues()
     {
-        hauptfenster.move(100, 120);
-        TQuaderNetzForm form(umgebung(), modell);
-        QCOMPARE(form.windowTitle(), QStringLiteral("Quader - Netz"));
-        QCOMPARE(form.size(), QSize(286, 186));
-        QCOMPARE(form.pos(), QPoint(150, 170));
-        form.Zeigen();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Quader - Netz"));
+        QCOMPARE(form->size(), QSize(286, 186));
+        QCOMPARE(form->pos(), hauptfenster->pos() + QPoint(50, 50));
+        zeigen();
         const Stand start{false, true, false, 4, 3, 2};
-        QCOMPARE(StandVon(modell), start);
-        QCOMPARE(StandDerControls(form), start);
+        QCOMPARE(StandVon(*modell), start);
+        QCOMPARE(standDerControls(), start);
         for (const char* name : {"LaengeSpinEdit", "BreiteSpinEdit", "HoeheSpinEdit"}) {
-            TSpinEdit* f = Control<TSpinEdit>(form, name);
+            TSpinEdit* f = feld(name);
             QVERIFY2(f->MinValue() == 1 && f->MaxValue() == 5 && f->Increment() == 1, name);
         }
         QCOMPARE(zeichnungen, 0);
+    }
+
+    // In the test font the window keeps its designed size and everything fits.
+    void everythingFitsInTheTestFontAtTheDesignedSize()
+    {
+        zeigen();
+        QCOMPARE(form->size(), QSize(286, 186));
+        const QStringList fehler = Passfehler(form.get());
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(u'\n')));
     }
 
     // A window made for a model that was changed before shows that model, and making it
@@ -130,10 +124,10 @@ private slots:
         e.Laenge = 5;
         e.Breite = 1;
         e.Hoehe = 3;
-        modell.EinstellungenAendern(e);
-        TQuaderNetzForm form(umgebung(), modell);
-        QCOMPARE(StandDerControls(form), StandVon(e));
-        QVERIFY(modell.Einstellungen() == e);
+        Abbauen();
+        Anlegen([&e](TQuaderNetz& m) { m.EinstellungenAendern(e); });
+        QCOMPARE(standDerControls(), StandVon(e));
+        QVERIFY(modell->Einstellungen() == e);
         QCOMPARE(zeichnungen, 0);
     }
 
@@ -141,12 +135,8 @@ private slots:
     // and redraws once.
     void everyControlUpdatesTheModelAndRedrawsOnce()
     {
-        TQuaderNetzForm form(umgebung(), modell);
-        form.Zeigen();
-        const auto klick = [&form](const char* name) {
-            return [&form, name] { Control<QCheckBox>(form, name)->click(); };
-        };
-        const auto feld = [&form](const char* name) { return Control<TSpinEdit>(form, name); };
+        form->Zeigen();
+        const auto klick = [this](const char* name) { return [this, name] { schalter(name)->click(); }; };
         const struct {
             const char* name;
             QString beschriftung;
@@ -183,13 +173,13 @@ private slots:
              klick("RSCheckBox"),
              {true, false, true, 5, 1, 1, true, true, true, true, true}},
         };
-        Stand vorher = StandVon(modell);
+        Stand vorher = StandVon(*modell);
         for (const auto& s : schritte) {
-            QCOMPARE(Beschriftung(form, Control<QWidget>(form, s.name)), s.beschriftung);
+            QCOMPARE(beschriftung(s.name), s.beschriftung);
             const int vorherGezeichnet = zeichnungen;
             s.tun();
-            QVERIFY2(StandVon(modell) == s.danach,
-                     qPrintable(QString::fromLatin1(s.name) + ": " + Text(StandVon(modell))));
+            QVERIFY2(StandVon(*modell) == s.danach,
+                     qPrintable(QString::fromLatin1(s.name) + ": " + Text(StandVon(*modell))));
             QCOMPARE(zeichnungen - vorherGezeichnet, s.danach == vorher ? 0 : 1);
             vorher = s.danach;
         }
@@ -199,10 +189,9 @@ private slots:
     // the nearest allowed number at once, and leaving the field shows that number.
     void aNumberTypedAboveTheRangeCountsAsTheMaximumWithoutABox()
     {
-        TQuaderNetzForm form(umgebung(), modell);
-        form.Zeigen();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        TSpinEdit* laenge = Control<TSpinEdit>(form, "LaengeSpinEdit");
+        form->Zeigen();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        TSpinEdit* laenge = feld("LaengeSpinEdit");
         QCOMPARE(laenge->MaxValue(), 5);
         BoxBeantworter boxen(QStringLiteral("OK"));
         const auto keineBox = [&boxen] {
@@ -215,26 +204,25 @@ private slots:
         QTest::keyClicks(laenge, QStringLiteral("25"));
         QVERIFY2(keineBox(), qPrintable(boxen.texte().join(QStringLiteral(" | "))));
         QCOMPARE(laenge->text(), QStringLiteral("25"));  // as typed while the field has the focus
-        QCOMPARE(modell.Einstellungen().Laenge, 5.0);
+        QCOMPARE(modell->Einstellungen().Laenge, 5.0);
 
-        Control<TSpinEdit>(form, "BreiteSpinEdit")->setFocus();
+        feld("BreiteSpinEdit")->setFocus();
         QTRY_VERIFY(!laenge->hasFocus());
         QCOMPARE(laenge->text(), QStringLiteral("5"));
-        QCOMPARE(StandVon(modell), (Stand{false, true, false, 5, 3, 2}));
+        QCOMPARE(StandVon(*modell), (Stand{false, true, false, 5, 3, 2}));
         QVERIFY2(keineBox(), qPrintable(boxen.texte().join(QStringLiteral(" | "))));
     }
 
     void closingSwitchesTheSceneOffAndKeepsTheRest()
     {
-        TQuaderNetzForm form(umgebung(), modell);
-        form.Zeigen();
-        Control<QCheckBox>(form, "QuaderCheckBox")->click();
-        Control<QCheckBox>(form, "RFCheckBox")->click();
+        form->Zeigen();
+        schalter("QuaderCheckBox")->click();
+        schalter("RFCheckBox")->click();
         const int vorher = zeichnungen;
-        QVERIFY(form.close());
-        QVERIFY(!form.isVisible());
-        QVERIFY(!Control<QCheckBox>(form, "QuaderCheckBox")->isChecked());
-        QCOMPARE(StandVon(modell), (Stand{false, true, false, 4, 3, 2, false, false, true}));
+        QVERIFY(form->close());
+        QVERIFY(!form->isVisible());
+        QVERIFY(!schalter("QuaderCheckBox")->isChecked());
+        QCOMPARE(StandVon(*modell), (Stand{false, true, false, 4, 3, 2, false, false, true}));
         QCOMPARE(zeichnungen, vorher + 1);
     }
 };

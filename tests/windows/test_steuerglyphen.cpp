@@ -110,11 +110,11 @@ class TestSteuerGlyphen : public QObject {
 
 private slots:
     void initTestCase();
-    void gezeichnetImKasten_data();
-    void gezeichnetImKasten();
-    void hochaufloesendGezeichnet();
-    void alleVerschieden();
-    void ausgegrautOhneFarbe();
+    void drawnInsideTheBox_data();
+    void drawnInsideTheBox();
+    void drawnAtHighResolution();
+    void allDiffer();
+    void greyedOutWithoutColour();
     void unbekannterName_data();
     void unbekannterName();
 };
@@ -125,14 +125,14 @@ void TestSteuerGlyphen::initTestCase()
         KontaktbogenSchreiben(QString::fromLocal8Bit(pfad));
 }
 
-void TestSteuerGlyphen::gezeichnetImKasten_data()
+void TestSteuerGlyphen::drawnInsideTheBox_data()
 {
     QTest::addColumn<QString>("knopf");
     for (const char* knopf : Knoepfe)
         QTest::newRow(knopf) << QString::fromLatin1(knopf);
 }
 
-void TestSteuerGlyphen::gezeichnetImKasten()
+void TestSteuerGlyphen::drawnInsideTheBox()
 {
     QFETCH(QString, knopf);
     const QIcon icon = SteuerGlyphe(knopf);
@@ -156,7 +156,7 @@ void TestSteuerGlyphen::gezeichnetImKasten()
     }
 }
 
-void TestSteuerGlyphen::hochaufloesendGezeichnet()
+void TestSteuerGlyphen::drawnAtHighResolution()
 {
     for (const char* knopf : Knoepfe) {
         const QIcon icon = SteuerGlyphe(QLatin1String(knopf));
@@ -172,7 +172,7 @@ void TestSteuerGlyphen::hochaufloesendGezeichnet()
     }
 }
 
-void TestSteuerGlyphen::alleVerschieden()
+void TestSteuerGlyphen::allDiffer()
 {
     // At 16 pixels every pair differs in more than a few pixels: told apart at a glance.
     for (int i = 0; i < int(std::size(Knoepfe)); ++i) {
@@ -184,7 +184,7 @@ void TestSteuerGlyphen::alleVerschieden()
     }
 }
 
-void TestSteuerGlyphen::ausgegrautOhneFarbe()
+void TestSteuerGlyphen::greyedOutWithoutColour()
 {
     // QIcon leaves a custom engine's disabled state to the engine: it must be grey, yet keep its shapes.
     for (const char* knopf : Knoepfe) {

@@ -1,13 +1,14 @@
 // The window "Vektor - Gerade", driven by its control names: what it shows when made,
-// every control with its caption, range and colour, one model update and one redraw per
-// change, refused numbers, closing; and the scene in the real main window from its menu
-// item. Runs under Xvfb: the last test draws through the GL widget.
+// every control with its caption, range and colour, the equation laid out in the test font
+// at the designed size, one model update and one redraw per change, refused numbers,
+// closing; and the scene in the real main window from its menu item. Runs under Xvfb: the
+// last test draws through the GL widget.
 
 #include "app/fensterliste.h"
 #include "boxbeantworter.h"
-#include "fensterelement.h"
 #include "programm/programm.h"
 #include "scenes/math/vektorgerade.h"
+#include "szenenfenster.h"
 #include "widgets/spinedit_widget.h"
 #include "windows/oglpanel_widget.h"
 #include "windows/orbisto2013_form.h"
@@ -48,53 +49,23 @@ void PfeilHochKlicken(TSpinEdit* feld)
 
 }  // namespace
 
-class TestVektorGeradeForm : public QObject {
+class TestVektorGeradeForm : public QObject, SzenenFenster<TVektorGerade, TVektorGeradeForm> {
     Q_OBJECT
-
-    std::unique_ptr<Programm> programm;
-    std::unique_ptr<QWidget> hauptfenster;
-    std::unique_ptr<TVektorGerade> modell;
-    std::unique_ptr<TVektorGeradeForm> form;
-    int zeichnungen = 0;
 
     QStringList ortTexte() const
     {
-        return {Element<QLineEdit>(form.get(), "OxEdit")->text(), Element<QLineEdit>(form.get(), "OyEdit")->text(),
-                Element<QLineEdit>(form.get(), "OzEdit")->text()};
+        return {element<QLineEdit>("OxEdit")->text(), element<QLineEdit>("OyEdit")->text(),
+                element<QLineEdit>("OzEdit")->text()};
     }
     static QStringList texte(std::array<int, 3> o)
     {
         return {QString::number(o[0]), QString::number(o[1]), QString::number(o[2])};
     }
-    TSpinEdit* feld(const char* name) const { return Element<TSpinEdit>(form.get(), name); }
-    QCheckBox* schalter(const char* name) const { return Element<QCheckBox>(form.get(), name); }
 
 private slots:
-    void initTestCase()
-    {
-        TOGLPanel::StandardFormatSetzen();
-        QApplication::setQuitOnLastWindowClosed(false);
-        QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));  // as the program sets it
-    }
-
-    void init()
-    {
-        zeichnungen = 0;
-        programm = std::make_unique<Programm>();
-        hauptfenster = std::make_unique<QWidget>();
-        hauptfenster->move(100, 120);
-        modell = std::make_unique<TVektorGerade>();
-        form = std::make_unique<TVektorGeradeForm>(
-            SzenenUmgebung{*programm, [this] { ++zeichnungen; }, hauptfenster.get()}, *modell);
-    }
-
-    void cleanup()
-    {
-        form.reset();
-        modell.reset();
-        hauptfenster.reset();
-        programm.reset();
-    }
+    void initTestCase() { Einrichten(); }
+    void init() { Anlegen(); }
+    void cleanup() { Abbauen(); }
 
     void formCreateShowsTheStartValuesAndTheirO()
     {
@@ -145,19 +116,16 @@ private slots:
         QCOMPARE(form->findChildren<QCheckBox*>().size(), 5);
 
         for (const char* name : {"GleichLabel", "PlusLabel", "MalLabel"}) {
-            auto* l = Element<QLabel>(form.get(), name);
+            auto* l = label(name);
             QVERIFY2(l->font().pixelSize() == 19 && l->font().bold(), name);
         }
-        QCOMPARE(Element<QLabel>(form.get(), "GleichLabel")->text(), QStringLiteral("="));
-        QCOMPARE(Element<QLabel>(form.get(), "PlusLabel")->text(), QStringLiteral("+"));
-        QCOMPARE(Element<QLabel>(form.get(), "MalLabel")->text(), QStringLiteral("*"));
-        QCOMPARE(Element<QLabel>(form.get(), "ParameterLabel")->text(), QStringLiteral("Parameter"));
-        // The parameter's label stands above its field.
-        QVERIFY(Element<QLabel>(form.get(), "ParameterLabel")->geometry().bottom() <
-                feld("ParameterSpinEdit")->geometry().top());
+        QCOMPARE(label("GleichLabel")->text(), QStringLiteral("="));
+        QCOMPARE(label("PlusLabel")->text(), QStringLiteral("+"));
+        QCOMPARE(label("MalLabel")->text(), QStringLiteral("*"));
+        QCOMPARE(label("ParameterLabel")->text(), QStringLiteral("Parameter"));
 
         for (const char* name : {"OxEdit", "OyEdit", "OzEdit"})
-            QVERIFY2(Element<QLineEdit>(form.get(), name)->isReadOnly(), name);
+            QVERIFY2(element<QLineEdit>(name)->isReadOnly(), name);
 
         for (const char* name : {"SxSpinEdit", "SySpinEdit", "SzSpinEdit", "RxSpinEdit", "RySpinEdit", "RzSpinEdit",
                                  "ParameterSpinEdit"}) {
@@ -167,41 +135,56 @@ private slots:
             QVERIFY2(!f->accessibleName().isEmpty(), name);
         }
         QCOMPARE(form->findChildren<TSpinEdit*>().size(), 7);
+    }
 
+    // In the test font the window has its designed size, nothing is cut off or on top of
+    // another control, and the controls spell out the equation as they always did.
+    void everythingFitsAndReadsAsTheEquation()
+    {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QCOMPARE(form->size(), QSize(459, 208));
+        const QStringList fehler = Passfehler(form.get());
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(u'\n')));
+        const QList<QWidget*> controls = form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        QCOMPARE(controls.size(), 19);  // 5 check boxes, 3 edits, 7 spin edits, 4 labels
+        for (QWidget* w : controls)
+            QVERIFY2(w->isVisible(), qPrintable(w->objectName()));
+
+        const auto rahmen = [this](const char* name) { return element<QWidget>(name)->geometry(); };
         // The equation O = S + t * R from left to right, in the middle row.
         const char* reihe[] = {"OyEdit",   "GleichLabel", "SySpinEdit", "PlusLabel", "ParameterSpinEdit",
                                "MalLabel", "RySpinEdit"};
         for (std::size_t i = 1; i < std::size(reihe); ++i)
-            QVERIFY2(Element<QWidget>(form.get(), reihe[i - 1])->geometry().right() <
-                         Element<QWidget>(form.get(), reihe[i])->geometry().left(),
-                     reihe[i]);
-        // Everything fits the window in the program's font, which keeps its size: no text is
-        // cut off and no two controls overlap.
-        QCOMPARE(form->size(), QSize(459, 208));
-        QList<QWidget*> controls;
-        for (QWidget* w : form->findChildren<QWidget*>())
-            if (w->parentWidget() == form.get())
-                controls.append(w);
-        QCOMPARE(controls.size(), 19);  // 5 check boxes, 3 edits, 7 spin edits, 4 labels
-        for (QWidget* w : controls) {
-            const QString name = w->objectName();
-            QVERIFY2(w->isVisible() && form->rect().contains(w->geometry()), qPrintable(name));
-            if (qobject_cast<QCheckBox*>(w) || qobject_cast<QLabel*>(w))
-                QVERIFY2(w->width() >= w->sizeHint().width() && w->height() >= w->sizeHint().height(),
-                         qPrintable(name + " needs " + QString::number(w->sizeHint().width())));
-            for (QWidget* v : controls)
-                QVERIFY2(v == w || !v->geometry().intersects(w->geometry()),
-                         qPrintable(name + " / " + v->objectName()));
-        }
-        // The headings stand over their columns.
+            QVERIFY2(rahmen(reihe[i - 1]).right() < rahmen(reihe[i]).left(), reihe[i]);
+        // The components of each vector stand in one column, x over y over z, and each row
+        // runs level through O, S and R.
+        const char* spalten[][3] = {{"OxEdit", "OyEdit", "OzEdit"},
+                                    {"SxSpinEdit", "SySpinEdit", "SzSpinEdit"},
+                                    {"RxSpinEdit", "RySpinEdit", "RzSpinEdit"}};
+        for (const auto& spalte : spalten)
+            for (int i = 0; i < 3; ++i) {
+                QVERIFY2(rahmen(spalte[i]).left() == rahmen(spalte[0]).left(), spalte[i]);
+                QVERIFY2(rahmen(spalte[i]).top() == rahmen(spalten[0][i]).top(), spalte[i]);
+                if (i > 0)
+                    QVERIFY2(rahmen(spalte[i - 1]).bottom() < rahmen(spalte[i]).top(), spalte[i]);
+            }
+        QCOMPARE(rahmen("ParameterSpinEdit").top(), rahmen("SySpinEdit").top());
+        // The signs stand level with the middle row.
+        for (const char* zeichen : {"GleichLabel", "PlusLabel", "MalLabel"})
+            QVERIFY2(std::abs(rahmen(zeichen).center().y() - rahmen("SySpinEdit").center().y()) <= 2, zeichen);
+        // The headings stand over their columns, centred; the main switch above them all,
+        // "Viele Ortsvektoren" below the fields.
         for (const auto& [kopf, spalte] : {std::pair{"OrtsVektorCheckBox", "OxEdit"},
                                            {"StuetzpunktVektorCheckBox", "SxSpinEdit"},
                                            {"RichtungsVektorCheckBox", "RxSpinEdit"},
                                            {"ParameterLabel", "ParameterSpinEdit"}}) {
-            const QRect k = Element<QWidget>(form.get(), kopf)->geometry(),
-                        f = Element<QWidget>(form.get(), spalte)->geometry();
+            const QRect k = rahmen(kopf), f = rahmen(spalte);
             QVERIFY2(k.bottom() < f.top() && std::abs(k.center().x() - f.center().x()) <= 2, kopf);
+            QVERIFY2(rahmen("GeradeCheckBox").bottom() < k.top(), kopf);
         }
+        QVERIFY(rahmen("OzEdit").bottom() < rahmen("VieleOrtsvektorenCheckBox").top());
+
         // Tab goes down each column, left to right.
         const char* tabFolge[] = {"GeradeCheckBox",
                                   "OrtsVektorCheckBox",
@@ -220,10 +203,10 @@ private slots:
                                   "VieleOrtsvektorenCheckBox"};
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        Element<QWidget>(form.get(), tabFolge[0])->setFocus(Qt::TabFocusReason);
+        element<QWidget>(tabFolge[0])->setFocus(Qt::TabFocusReason);
         for (std::size_t i = 1; i < std::size(tabFolge); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QWidget* soll = Element<QWidget>(form.get(), tabFolge[i]);
+            QWidget* soll = element<QWidget>(tabFolge[i]);
             QWidget* ist = QApplication::focusWidget();
             QVERIFY2(ist && (ist == soll || soll->isAncestorOf(ist)), tabFolge[i]);
         }

@@ -1,12 +1,12 @@
 // The window "Würfe in 3D", driven by its control names: where it opens and what it shows
-// when made, every control with its caption, range, font and colour in a layout that fits,
-// one model update and one redraw per change, a refused number, and closing, which unchecks
-// exactly seven boxes in their order and keeps the rest.
+// when made, every control with its caption, range, font and colour in a layout that fits
+// and keeps the designed arrangement, one model update and one redraw per change, a refused
+// number, and closing, which unchecks exactly seven boxes in their order and keeps the rest.
 
 #include "boxbeantworter.h"
-#include "fensterelement.h"
 #include "programm/programm.h"
 #include "scenes/physics/wurf.h"
+#include "szenenfenster.h"
 #include "widgets/spinedit_widget.h"
 #include "windows/scenes/physics/wurf_form.h"
 
@@ -31,20 +31,24 @@ const char* const AlleSchalter[] = {
     "StreckePosCheckBox",     "HoeheZeit2DCheckBox",        "MatheZeitFktCheckBox",
     "ZeitPosCheckBox",        "GrundflaecheCheckBox"};
 
+// The three curves: a heading and its row of switches (part curve, function, ball).
+const struct {
+    const char* kopf;
+    const char* schalter[3];
+} Kurven[] = {
+    {"HoeheStreckeZeit3DLabel",
+     {"HoeheStreckeZeit3DCheckBox", "MatheStreckeZeitFktCheckBox", "StreckeZeitPosCheckBox"}},
+    {"HoeheStrecke2DLabel", {"HoeheStrecke2DCheckBox", "MatheStreckeFktCheckBox", "StreckePosCheckBox"}},
+    {"HoeheZeit2DLabel", {"HoeheZeit2DCheckBox", "MatheZeitFktCheckBox", "ZeitPosCheckBox"}},
+};
+
 }  // namespace
 
-class TestWurfForm : public QObject {
+class TestWurfForm : public QObject, SzenenFenster<TWurf, TWurfForm> {
     Q_OBJECT
 
-    std::unique_ptr<Programm> programm;
-    std::unique_ptr<QWidget> hauptfenster;
-    std::unique_ptr<TWurf> modell;
-    std::unique_ptr<TWurfForm> form;
-    int zeichnungen = 0;
-
-    TSpinEdit* feld(const char* name) const { return Element<TSpinEdit>(form.get(), name); }
-    QCheckBox* schalter(const char* name) const { return Element<QCheckBox>(form.get(), name); }
-    QScrollBar* leiste() const { return Element<QScrollBar>(form.get(), "KugelPositionScrollBar"); }
+    QScrollBar* leiste() const { return element<QScrollBar>("KugelPositionScrollBar"); }
+    QRect rahmen(const char* name) const { return element<QWidget>(name)->geometry(); }
 
     void zeigen()
     {
@@ -53,37 +57,16 @@ class TestWurfForm : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        QApplication::setQuitOnLastWindowClosed(false);
-        QApplication::setFont(QFont(QStringLiteral("MS Sans Serif"), 8));  // as the program sets it
-    }
-
-    void init()
-    {
-        zeichnungen = 0;
-        programm = std::make_unique<Programm>();
-        hauptfenster = std::make_unique<QWidget>();
-        hauptfenster->move(100, 120);
-        modell = std::make_unique<TWurf>();
-        form = std::make_unique<TWurfForm>(SzenenUmgebung{*programm, [this] { ++zeichnungen; }, hauptfenster.get()},
-                                           *modell);
-    }
-
-    void cleanup()
-    {
-        form.reset();
-        modell.reset();
-        hauptfenster.reset();
-        programm.reset();
-    }
+    void initTestCase() { Einrichten(); }
+    void init() { Anlegen(); }
+    void cleanup() { Abbauen(); }
 
     void formCreateKeepsTheDesignPlaceAndComputesTheStartValues()
     {
         QVERIFY(form->isWindow());
         QVERIFY(!form->isVisible());
         QCOMPARE(form->pos(), QPoint(200, 375));  // not beside the main window
-        QCOMPARE(form->size(), QSize(383, 399));
+        QCOMPARE(form->size(), QSize(383, 399));  // the designed size, in the test font
         QCOMPARE(form->windowTitle(), QStringLiteral("Würfe in 3D"));
         const struct {
             const char* name;
@@ -140,19 +123,19 @@ private slots:
             {"KugelPositionLabel", "Position ändern", false, {}},
         };
         for (const auto& l : labels) {
-            auto* label = Element<QLabel>(form.get(), l.name);
-            QCOMPARE(label->text(), l.text);
-            QVERIFY2(label->font().bold() == l.fett, l.name);
+            const QLabel* t = label(l.name);
+            QCOMPARE(t->text(), l.text);
+            QVERIFY2(t->font().bold() == l.fett, l.name);
             if (l.farbe.isValid())
-                QVERIFY2(label->palette().color(QPalette::WindowText) == l.farbe, l.name);
+                QVERIFY2(t->palette().color(QPalette::WindowText) == l.farbe, l.name);
         }
         // Each number and the scroll bar are named by their label, also for a screen reader.
-        for (const auto& [label, control] : {std::pair{"AbwurfgeschwindigkeitLabel", "AbwurfgeschwindigkeitSpinEdit"},
-                                             {"AbwurfwinkelLabel", "AbwurfwinkelSpinEdit"},
-                                             {"AbwurfhoeheLabel", "AbwurfhoeheSpinEdit"},
-                                             {"KugelPositionLabel", "KugelPositionScrollBar"}}) {
-            QWidget* c = Element<QWidget>(form.get(), control);
-            QVERIFY2(Element<QLabel>(form.get(), label)->buddy() == c, label);
+        for (const auto& [text, control] : {std::pair{"AbwurfgeschwindigkeitLabel", "AbwurfgeschwindigkeitSpinEdit"},
+                                            {"AbwurfwinkelLabel", "AbwurfwinkelSpinEdit"},
+                                            {"AbwurfhoeheLabel", "AbwurfhoeheSpinEdit"},
+                                            {"KugelPositionLabel", "KugelPositionScrollBar"}}) {
+            QWidget* c = element<QWidget>(control);
+            QVERIFY2(label(text)->buddy() == c, text);
             QVERIFY2(!c->accessibleName().isEmpty(), control);
         }
 
@@ -174,32 +157,81 @@ private slots:
         };
         for (const auto& b : boxen)
             QCOMPARE(schalter(b.name)->text(), b.text);
-        // The three rows of switches stand under their headings.
-        for (const auto& [kopf, box] : {std::pair{"HoeheStreckeZeit3DLabel", "HoeheStreckeZeit3DCheckBox"},
-                                        {"HoeheStrecke2DLabel", "HoeheStrecke2DCheckBox"},
-                                        {"HoeheZeit2DLabel", "HoeheZeit2DCheckBox"}})
-            QVERIFY2(Element<QWidget>(form.get(), kopf)->geometry().bottom() < schalter(box)->geometry().top(), kopf);
 
-        // Everything fits the window in the program's font: no text is cut off and no two
-        // controls overlap.
+        // Everything fits the window in the test font: nothing sticks out, no caption is cut
+        // off, no two controls overlap; the headings break into two lines if need be.
+        const QStringList fehler = Passfehler(form.get());
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(u'\n')));
         QList<QWidget*> controls;
         for (QWidget* w : form->findChildren<QWidget*>())
             if (w->parentWidget() == form.get())
                 controls.append(w);
         QCOMPARE(controls.size(), 26);  // 11 check boxes, 3 spin edits, 11 labels, 1 scroll bar
-        for (QWidget* w : controls) {
-            const QString name = w->objectName();
-            QVERIFY2(w->isVisible() && form->rect().contains(w->geometry()), qPrintable(name));
-            auto* label = qobject_cast<QLabel*>(w);
-            if (label && label->wordWrap())  // the headings break into two lines if need be
-                QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(name));
-            else if (qobject_cast<QCheckBox*>(w) || label)
-                QVERIFY2(w->width() >= w->sizeHint().width() && w->height() >= w->sizeHint().height(),
-                         qPrintable(name + " needs " + QString::number(w->sizeHint().width())));
-            for (QWidget* v : controls)
-                QVERIFY2(v == w || !v->geometry().intersects(w->geometry()),
-                         qPrintable(name + " / " + v->objectName()));
+        for (QWidget* w : controls)
+            QVERIFY2(w->isVisible(), qPrintable(w->objectName()));
+        for (const auto& k : Kurven) {
+            const QLabel* kopf = label(k.kopf);
+            QVERIFY2(kopf->heightForWidth(kopf->width()) <= kopf->height(), k.kopf);
         }
+    }
+
+    // The arrangement as designed: the main switch with the legend of the axes beside it,
+    // each number beside its label in one right-hand column, then the headings with their
+    // switches under them in three aligned columns, the ground and the scroll bar last.
+    void theControlsKeepTheirDesignedArrangement()
+    {
+        zeigen();
+        const QRect wurf = rahmen("WurfCheckBox"), x = rahmen("xLabel"), y = rahmen("yLabel"), z = rahmen("zLabel");
+        QCOMPARE(wurf.top(), x.top());
+        QVERIFY(wurf.right() < x.left());
+        QVERIFY(x.bottom() < y.top() && y.bottom() < z.top());
+        QVERIFY(x.left() == y.left() && y.left() == z.left());
+
+        int oben = z.bottom();
+        for (const auto& [text, zahl] : {std::pair{"AbwurfgeschwindigkeitLabel", "AbwurfgeschwindigkeitSpinEdit"},
+                                         {"AbwurfwinkelLabel", "AbwurfwinkelSpinEdit"},
+                                         {"AbwurfhoeheLabel", "AbwurfhoeheSpinEdit"}}) {
+            const QRect l = rahmen(text), f = rahmen(zahl);
+            QVERIFY2(oben < f.top() && l.right() < f.left(), zahl);
+            QVERIFY2(std::abs(l.center().y() - f.center().y()) <= 1, text);  // on one line
+            QVERIFY2(f.right() == rahmen("AbwurfgeschwindigkeitSpinEdit").right() && f.right() == z.right(), zahl);
+            oben = f.bottom();
+        }
+
+        QVERIFY(oben < rahmen("Wurf3DLabel").top());
+        oben = rahmen("Wurf3DLabel").bottom();
+        for (const auto& k : Kurven) {
+            const QRect kopf = rahmen(k.kopf);
+            QVERIFY2(oben < kopf.top(), k.kopf);
+            for (int i = 0; i < 3; ++i) {
+                const QRect b = rahmen(k.schalter[i]), erste = rahmen(Kurven[0].schalter[i]);
+                QVERIFY2(kopf.bottom() < b.top() && b.top() == rahmen(k.schalter[0]).top(), k.schalter[i]);
+                QVERIFY2(b.left() == erste.left() && b.width() == erste.width(), k.schalter[i]);  // in columns
+                if (i > 0)
+                    QVERIFY2(rahmen(k.schalter[i - 1]).right() < b.left(), k.schalter[i]);
+            }
+            QVERIFY2(rahmen(k.schalter[0]).left() > kopf.left(), k.kopf);  // indented under the heading
+            oben = rahmen(k.schalter[0]).bottom();
+        }
+        QVERIFY(oben < rahmen("GrundflaecheCheckBox").top());
+        QVERIFY(rahmen("GrundflaecheCheckBox").bottom() < rahmen("KugelPositionLabel").top());
+        QVERIFY(rahmen("KugelPositionLabel").bottom() < rahmen("KugelPositionScrollBar").top());
+        QCOMPARE(rahmen("KugelPositionScrollBar").left(), rahmen("Wurf3DLabel").left());
+        QCOMPARE(rahmen("KugelPositionScrollBar").right(), z.right());  // across the whole window
+
+        // Tab goes through the controls in reading order.
+        QStringList reihe;
+        QWidget* w = element<QWidget>("WurfCheckBox");
+        for (int i = 0; i < 15; ++i, w = w->nextInFocusChain()) {
+            while (!w->parentWidget() || w->parentWidget() != form.get() || w->focusPolicy() == Qt::NoFocus)
+                w = w->nextInFocusChain();
+            reihe << w->objectName();
+        }
+        QCOMPARE(reihe, (QStringList{"WurfCheckBox", "AbwurfgeschwindigkeitSpinEdit", "AbwurfwinkelSpinEdit",
+                                     "AbwurfhoeheSpinEdit", "HoeheStreckeZeit3DCheckBox", "MatheStreckeZeitFktCheckBox",
+                                     "StreckeZeitPosCheckBox", "HoeheStrecke2DCheckBox", "MatheStreckeFktCheckBox",
+                                     "StreckePosCheckBox", "HoeheZeit2DCheckBox", "MatheZeitFktCheckBox",
+                                     "ZeitPosCheckBox", "GrundflaecheCheckBox", "KugelPositionScrollBar"}));
     }
 
     // One control after the other: each change reads the whole window into the model and

@@ -14,9 +14,10 @@ namespace orbisto {
 TKoSysSteuerPanel::TKoSysSteuerPanel(QWidget* parent) : QFrame(parent), ui(std::make_unique<Ui::TKoSysSteuerPanel>())
 {
     ui->setupUi(this);
-    setFixedSize(229, 289);
     for (TRxSpeedButton* knopf : findChildren<TRxSpeedButton*>())
         knopf->setIcon(SteuerGlyphe(knopf->objectName()));
+    // Its designed size, or more where the font needs it (the panel sits in a scroll box).
+    setFixedSize(QSize(229, 289).expandedTo(minimumSizeHint()));
     KnoepfeVerbinden();
     SchalterVerbinden();
 }

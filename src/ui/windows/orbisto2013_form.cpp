@@ -115,6 +115,10 @@ void TOrbisto2013Form::FormCreate()
     p.Gespeichert = true;
     ui->TestMen->setVisible(false);
     ui->KoSysSteuerPanel->PerspektiveKnoepfeZeigen(false);
+    // The panel grows beyond its designed size where the font needs it; the area its scroll
+    // box scrolls grows with it.
+    const QRect panel = ui->KoSysSteuerPanel->geometry();
+    ui->KoSysScrollBoxInhalt->resize(panel.right() + 1, panel.bottom() + 1);
 
     // The drawing surface changes size with the window and with both splitters.
     ui->OGLPanel->installEventFilter(this);

@@ -4,6 +4,11 @@
 #include "ui_bewegungmatrizen_form.h"
 #include "windows/scenes/math/bewegungmatrizen_glyphen.h"
 
+#include <QStyle>
+#include <QStyleOptionToolButton>
+
+#include <algorithm>
+
 namespace orbisto {
 
 namespace {
@@ -20,18 +25,42 @@ void Waehlen(QComboBox* liste, double wert)
             liste->setCurrentIndex(i);
 }
 
+// The side of a square button that holds its letter in the style's frame. A tool button's
+// own size hint pads the text with two spaces, which would widen the buttons already at
+// the program's font.
+int Buchstabenseite(const TRxSpeedButton* knopf)
+{
+    QStyleOptionToolButton option;
+    option.initFrom(knopf);
+    const QFontMetrics fm = knopf->fontMetrics();
+    const QSize text(fm.horizontalAdvance(knopf->text()), fm.height());
+    const QSize knopfGroesse = knopf->style()->sizeFromContents(QStyle::CT_ToolButton, &option, text, knopf);
+    return std::max(knopfGroesse.width(), knopfGroesse.height());
+}
+
 }  // namespace
 
 TBewegungMatrizenForm::TBewegungMatrizenForm(const SzenenUmgebung& umgebung, TBewegungMatrizen& modell)
     : TSzenenForm(umgebung), ui(std::make_unique<Ui::TBewegungMatrizenForm>()), modell_(modell)
 {
     ui->setupUi(this);
-    resize(342, 306);
 
     // The list keeps its room while hidden, so nothing moves when the cuboid is switched on.
     QSizePolicy platz = ui->KoLabel->sizePolicy();
     platz.setRetainSizeWhenHidden(true);
     ui->KoLabel->setSizePolicy(platz);
+
+    // The lettered buttons stay squares of one size: as designed, or larger where the font
+    // needs it; "alle" below them keeps their height.
+    TRxSpeedButton* const buchstaben[] = {ui->ARxSpeedButton, ui->BRxSpeedButton, ui->CRxSpeedButton,
+                                          ui->DRxSpeedButton, ui->ERxSpeedButton, ui->FRxSpeedButton,
+                                          ui->GRxSpeedButton, ui->HRxSpeedButton};
+    int seite = ui->ARxSpeedButton->minimumWidth();
+    for (const TRxSpeedButton* knopf : buchstaben)
+        seite = std::max(seite, Buchstabenseite(knopf));
+    for (TRxSpeedButton* knopf : buchstaben)
+        knopf->setFixedSize(seite, seite);
+    ui->ABCDEFGHRxSpeedButton->setFixedHeight(seite);
 
     KnoepfeVerbinden();
 

@@ -9,7 +9,6 @@ TQuaderNetzForm::TQuaderNetzForm(const SzenenUmgebung& umgebung, TQuaderNetz& mo
     : TSzenenForm(umgebung), ui(std::make_unique<Ui::TQuaderNetzForm>()), modell_(modell)
 {
     ui->setupUi(this);
-    resize(286, 186);
 
     // Ranges and the model's settings, before the controls are wired: model and window
     // agree from the start, so making the window runs nothing.

@@ -49,7 +49,6 @@ TSchnittGEForm::TSchnittGEForm(const SzenenUmgebung& umgebung, TSchnittGE& model
     : TSzenenForm(umgebung), ui(std::make_unique<Ui::TSchnittGEForm>()), modell_(modell)
 {
     ui->setupUi(this);
-    resize(425, 353);
 
     Bereich(P1Felder(), TSchnittGE::P1Feld);
     Bereich(U1Felder(), TSchnittGE::U1Feld);

@@ -10,7 +10,6 @@ TVektorGeradeForm::TVektorGeradeForm(const SzenenUmgebung& umgebung, TVektorGera
     : TSzenenForm(umgebung), ui(std::make_unique<Ui::TVektorGeradeForm>()), modell_(modell)
 {
     ui->setupUi(this);
-    resize(459, 208);
 
     // Ranges and start values, before the controls are wired; the handler then runs once
     // and brings model, result texts and picture in line with them.

@@ -18,7 +18,6 @@ TEbeneWellenForm::TEbeneWellenForm(const SzenenUmgebung& umgebung, TEbeneWellen&
           [this] { WellenBewegungTimerTimer(); }))
 {
     ui->setupUi(this);
-    resize(374, 474);
     // It has no effect anywhere.
     ui->WAHyperbelCheckBox->hide();
 

@@ -18,7 +18,12 @@ TPotentialtopfForm::TPotentialtopfForm(const SzenenUmgebung& umgebung, TPotentia
     : TSzenenForm(umgebung), ui(std::make_unique<Ui::TPotentialtopfForm>()), modell_(modell)
 {
     ui->setupUi(this);
-    resize(374, 261);
+    // Hidden by the dimension, the y and z quantum numbers keep their room: nothing moves.
+    for (QWidget* w : std::initializer_list<QWidget*>{ui->nyLabel, ui->nySpinEdit, ui->nzLabel, ui->nzSpinEdit}) {
+        QSizePolicy p = w->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(p);
+    }
 
     using P = TPotentialtopf;
     Bereich(ui->TopfbreiteSpinEdit, P::TopfbreiteFeld);
@@ -29,6 +34,11 @@ TPotentialtopfForm::TPotentialtopfForm(const SzenenUmgebung& umgebung, TPotentia
     Bereich(ui->FktAmplitudeSpinEdit, P::FktAmplitudeFeld);
     Bereich(ui->KugelSchritteSpinEdit, P::KugelSchritteFeld);
     Bereich(ui->KugelRadiusSpinEdit, P::KugelRadiusFeld);
+    // Room for the largest count, the most steps in 3D, so the window keeps its width while
+    // the count changes.
+    const int meisteKugeln = P::KugelSchritteFeld.Max * P::KugelSchritteFeld.Max * P::KugelSchritteFeld.Max;
+    ui->AnzahlKugelnLabel->setMinimumWidth(
+        ui->AnzahlKugelnLabel->fontMetrics().horizontalAdvance(QStringLiteral("Anzahl Kugeln: %1").arg(meisteKugeln)));
     const tPotentialtopfEinstellungen& e = modell_.Einstellungen();
     ui->TopfbreiteSpinEdit->setValue(e.Topfbreite);
     ui->nxSpinEdit->setValue(e.nx);

@@ -7,6 +7,7 @@
 #include "widgets/spinedit_widget.h"
 
 #include <QKeyEvent>
+#include <QLayout>
 #include <QScrollBar>
 
 namespace orbisto {
@@ -15,7 +16,9 @@ TWurfForm::TWurfForm(const SzenenUmgebung& umgebung, TWurf& modell)
     : TSzenenForm(umgebung), ui(std::make_unique<Ui::TWurfForm>()), modell_(modell)
 {
     ui->setupUi(this);
-    resize(383, 399);
+    // The headings wrap into two lines in wide fonts, which a window's minimum size does not
+    // count; so the window grows to the height its width then needs.
+    resize(QLayout::closestAcceptableSize(this, size()));
     // Its own place instead of the one beside the main window that the base chose.
     move(Links, Oben);
 
