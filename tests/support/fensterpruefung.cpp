@@ -1,5 +1,7 @@
 #include "fensterpruefung.h"
 
+#include "windows/oglpanel_widget.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -76,6 +78,13 @@ void TestSchriftSetzen(double punkte)
     QFont schrift(TestSchrift());
     schrift.setPointSizeF(punkte);
     QApplication::setFont(schrift);
+}
+
+void FenstertestEinrichten()
+{
+    orbisto::TOGLPanel::StandardFormatSetzen();
+    QApplication::setQuitOnLastWindowClosed(false);
+    TestSchriftSetzen();
 }
 
 QStringList Passfehler(const QWidget* fenster)

@@ -12,6 +12,10 @@ class QWidget;
 // tests measure in a font that does not.
 void TestSchriftSetzen(double punkte = 8);
 
+// Once per window test program: the program's GL format (before any GL widget exists),
+// windows that may all be closed without ending the application, and the test font.
+void FenstertestEinrichten();
+
 // The family TestSchriftSetzen sets.
 QString TestSchrift();
 

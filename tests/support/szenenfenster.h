@@ -30,12 +30,7 @@ protected:
 
     // Once per test program: the program's GL format, windows that may all be closed,
     // and the test font.
-    static void Einrichten()
-    {
-        orbisto::TOGLPanel::StandardFormatSetzen();
-        QApplication::setQuitOnLastWindowClosed(false);
-        TestSchriftSetzen();
-    }
+    static void Einrichten() { FenstertestEinrichten(); }
 
     // Before each test: the main window at (100, 120), a model in its start state (or as
     // `vorbereiten` leaves it) and the window made for it, hidden.

@@ -55,12 +55,7 @@ class TestEinstellungen : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        TOGLPanel::StandardFormatSetzen();
-        QApplication::setQuitOnLastWindowClosed(false);
-        TestSchriftSetzen();
-    }
+    void initTestCase() { FenstertestEinrichten(); }
 
     void init()
     {

@@ -98,12 +98,7 @@ class TestGrafikexport : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        TOGLPanel::StandardFormatSetzen();
-        QApplication::setQuitOnLastWindowClosed(false);
-        TestSchriftSetzen();
-    }
+    void initTestCase() { FenstertestEinrichten(); }
 
     void theSaveDialogIsDescribedAsTheProgramAsksForIt()
     {

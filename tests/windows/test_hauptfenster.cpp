@@ -119,12 +119,7 @@ class TestHauptfenster : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        TOGLPanel::StandardFormatSetzen();
-        QApplication::setQuitOnLastWindowClosed(false);
-        TestSchriftSetzen();
-    }
+    void initTestCase() { FenstertestEinrichten(); }
 
     void init()
     {

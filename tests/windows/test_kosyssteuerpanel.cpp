@@ -64,12 +64,7 @@ class TestKoSysSteuerPanel : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        TOGLPanel::StandardFormatSetzen();
-        QApplication::setQuitOnLastWindowClosed(false);
-        TestSchriftSetzen();
-    }
+    void initTestCase() { FenstertestEinrichten(); }
 
     void init()
     {

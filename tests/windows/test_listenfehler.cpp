@@ -20,12 +20,7 @@ class TestListenfehler : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        TOGLPanel::StandardFormatSetzen();
-        QApplication::setQuitOnLastWindowClosed(false);
-        TestSchriftSetzen();
-    }
+    void initTestCase() { FenstertestEinrichten(); }
 
     void aBrokenEntryGivesOneBoxUntilAGoodPassAndStaysFixable()
     {

@@ -80,12 +80,7 @@ class TestObjektEditor : public QObject {
     long Durchgaenge() const { return form->OGLPanel()->Durchgaenge(); }
 
 private slots:
-    void initTestCase()
-    {
-        TOGLPanel::StandardFormatSetzen();
-        QApplication::setQuitOnLastWindowClosed(false);
-        TestSchriftSetzen();
-    }
+    void initTestCase() { FenstertestEinrichten(); }
 
     void init()
     {

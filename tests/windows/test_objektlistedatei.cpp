@@ -145,10 +145,8 @@ class TestObjektlisteDatei : public QObject {
 private slots:
     void initTestCase()
     {
-        TOGLPanel::StandardFormatSetzen();
-        QApplication::setQuitOnLastWindowClosed(false);
+        FenstertestEinrichten();
         SignaltonSetzen(&Piepsen);
-        TestSchriftSetzen();
     }
 
     void init()

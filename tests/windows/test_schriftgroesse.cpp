@@ -23,8 +23,7 @@ class TestSchriftgroesse : public QObject {
 private slots:
     void initTestCase()
     {
-        TOGLPanel::StandardFormatSetzen();
-        QApplication::setQuitOnLastWindowClosed(false);
+        FenstertestEinrichten();
         TestSchriftSetzen(12);
     }
 

@@ -36,7 +36,6 @@ TEinstellungenForm::TEinstellungenForm(TKoSys& koSys, QWidget* hauptfenster, std
       zeichnenAnfordern_(std::move(zeichnenAnfordern))
 {
     ui->setupUi(this);
-    resize(322, 449);
     if (hauptfenster)
         move(hauptfenster->pos() + QPoint(20, 20));
     for (TRxSpeedButton* knopf : findChildren<TRxSpeedButton*>())

@@ -12,7 +12,6 @@ TTestMemoForm::TTestMemoForm(QWidget* hauptfenster)
     : QMainWindow(hauptfenster), ui(std::make_unique<Ui::TTestMemoForm>())
 {
     ui->setupUi(this);
-    resize(433, 391);
 
     QFont schrift(QStringLiteral("Courier"));
     schrift.setStyleHint(QFont::TypeWriter);
