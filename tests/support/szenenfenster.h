@@ -4,17 +4,21 @@
 // class derives from QObject and from SzenenFenster<Model, Form>, calls Einrichten() in
 // initTestCase, Anlegen() in init and Abbauen() in cleanup, and finds controls by name.
 
+#include "app/fensterliste.h"
 #include "fensterelement.h"
 #include "fensterpruefung.h"
 #include "programm/programm.h"
 #include "widgets/spinedit_widget.h"
 #include "widgets/szenenform.h"
 #include "windows/oglpanel_widget.h"
+#include "windows/orbisto2013_form.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QtTest>
 
 #include <functional>
 #include <memory>
@@ -64,4 +68,40 @@ protected:
     QCheckBox* schalter(const char* name) const { return element<QCheckBox>(name); }
     QRadioButton* radio(const char* name) const { return element<QRadioButton>(name); }
     QLabel* label(const char* name) const { return element<QLabel>(name); }
+};
+
+// The real program around a scene, for the test that opens it from its menu and looks at
+// the view: the main window with every window of the start-up list.
+class EchtesProgramm {
+public:
+    orbisto::Programm p;
+    orbisto::TOrbisto2013Form haupt{p};
+    const orbisto::TFensterliste fenster{p, haupt};
+
+    // The list counts as saved, so closing the main window asks nothing.
+    ~EchtesProgramm() { p.Gespeichert = true; }
+
+    // Shows the main window and waits until its first pass and the set-up's deferred
+    // request are over, so what a test counts starts from rest.
+    bool Zeigen()
+    {
+        haupt.show();
+        return QTest::qWaitForWindowExposed(&haupt) &&
+               QTest::qWaitFor([this] { return gl()->Durchgaenge() >= 1 && !haupt.OGLTimer.isActive(); });
+    }
+
+    orbisto::TOGLPanel* gl() const { return haupt.OGLPanel(); }
+    QAction* Menue(const char* name) const { return haupt.findChild<QAction*>(QString::fromLatin1(name)); }
+
+    // The window and the model of a scene as the program made them.
+    template <class Form>
+    Form* Fenster(orbisto::SzenenNr nr) const
+    {
+        return qobject_cast<Form*>(fenster.Szene(nr));
+    }
+    template <class Modell>
+    Modell& Szene(orbisto::SzenenNr nr) const
+    {
+        return dynamic_cast<Modell&>(*p.Szenen.Holen(nr));
+    }
 };

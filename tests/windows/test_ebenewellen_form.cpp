@@ -277,20 +277,16 @@ private slots:
     // broken object list makes every pass fail: while the wave keeps redrawing, one box.
     void theSceneInTheMainWindow()
     {
-        Programm p;
-        TOrbisto2013Form haupt(p);
-        const TFensterliste fenster(p, haupt);
-        haupt.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&haupt));
-        TOGLPanel* gl = haupt.OGLPanel();
-        QVERIFY(QTest::qWaitFor([&] { return gl->Durchgaenge() >= 1 && !haupt.OGLTimer.isActive(); }));
-
-        auto* menue = haupt.findChild<QAction*>(QStringLiteral("EbeneWellenMen"));
+        EchtesProgramm programm;
+        QVERIFY(programm.Zeigen());
+        TOGLPanel* gl = programm.gl();
+        auto* menue = programm.Menue("EbeneWellenMen");
         QVERIFY(menue && menue->isEnabled());
         QCOMPARE(menue->text(), QStringLiteral("Ebene Wellen"));
-        auto* szene = qobject_cast<TEbeneWellenForm*>(fenster.Szene(SzenenNr::EbeneWellen));
+        auto* szene = programm.Fenster<TEbeneWellenForm>(SzenenNr::EbeneWellen);
         QVERIFY(szene);
-        auto& wellen = dynamic_cast<TEbeneWellen&>(*p.Szenen.Holen(SzenenNr::EbeneWellen));
+        auto& wellen = programm.Szene<TEbeneWellen>(SzenenNr::EbeneWellen);
+        Programm& p = programm.p;
         const QImage ohne = gl->grabFramebuffer();
         menue->trigger();
         QVERIFY(QTest::qWaitForWindowExposed(szene));
@@ -322,7 +318,6 @@ private slots:
         szene->close();
         QVERIFY(!Element<QCheckBox>(szene, "DarstellungCheckBox")->isChecked());
         QTRY_COMPARE(gl->grabFramebuffer(), ohne);
-        p.Gespeichert = true;
     }
 };
 

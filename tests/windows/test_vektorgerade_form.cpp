@@ -374,30 +374,24 @@ private slots:
     // its main switch is on and disappears when the window is closed.
     void theSceneInTheMainWindow()
     {
-        Programm p;
-        TOrbisto2013Form haupt(p);
-        const TFensterliste fenster(p, haupt);
-        haupt.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&haupt));
-        TOGLPanel* gl = haupt.OGLPanel();
-        QVERIFY(QTest::qWaitFor([&] { return gl->Durchgaenge() >= 1 && !haupt.OGLTimer.isActive(); }));
-
-        auto* menue = haupt.findChild<QAction*>(QStringLiteral("VektorGeradeMen"));
+        EchtesProgramm programm;
+        QVERIFY(programm.Zeigen());
+        TOGLPanel* gl = programm.gl();
+        auto* menue = programm.Menue("VektorGeradeMen");
         QVERIFY(menue && menue->isEnabled());
         QCOMPARE(menue->text(), QStringLiteral("Gerade mit Vektoren"));
-        auto* szene = qobject_cast<TVektorGeradeForm*>(fenster.Szene(SzenenNr::VektorGerade));
+        auto* szene = programm.Fenster<TVektorGeradeForm>(SzenenNr::VektorGerade);
         QVERIFY(szene);
         QVERIFY(!szene->isVisible());
-        QCOMPARE(szene->pos(), haupt.pos() + QPoint(50, 50));
-        QVERIFY(dynamic_cast<TVektorGerade*>(p.Szenen.Holen(SzenenNr::VektorGerade)));
+        QCOMPARE(szene->pos(), programm.haupt.pos() + QPoint(50, 50));
+        const TVektorGerade& gerade = programm.Szene<TVektorGerade>(SzenenNr::VektorGerade);
 
         const QImage ohne = gl->grabFramebuffer();
-        const tVektorGeradeEinstellungen start =
-            dynamic_cast<TVektorGerade&>(*p.Szenen.Holen(SzenenNr::VektorGerade)).Einstellungen();
+        const tVektorGeradeEinstellungen start = gerade.Einstellungen();
         menue->trigger();
         QVERIFY(QTest::qWaitForWindowExposed(szene));
         // Showing changes nothing: neither the scene nor the picture.
-        QVERIFY(dynamic_cast<TVektorGerade&>(*p.Szenen.Holen(SzenenNr::VektorGerade)).Einstellungen() == start);
+        QVERIFY(gerade.Einstellungen() == start);
         QCOMPARE(gl->grabFramebuffer(), ohne);
 
         const char* alle[] = {"GeradeCheckBox", "OrtsVektorCheckBox", "StuetzpunktVektorCheckBox",
@@ -421,7 +415,6 @@ private slots:
         QVERIFY(szene->close());
         QVERIFY(!Element<QCheckBox>(szene, "GeradeCheckBox")->isChecked());
         QCOMPARE(gl->grabFramebuffer(), ohne);
-        p.Gespeichert = true;
     }
 };
 
