@@ -1,6 +1,6 @@
 // The help window, the info dialog and the test window beside the real main window (run
 // under Xvfb): the windows made at start-up, the description page line by line, holding a
-// window on top, the modal info dialog and the test memo.
+// window on top, the modal info dialog in the test font and a wide one, and the test memo.
 
 #include "app/fensterliste.h"
 #include "fensterpruefung.h"
@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QTimer>
@@ -49,17 +50,54 @@ class TestHilfe : public QObject {
         return a;
     }
 
+    // What the info dialog shows while it is open from the menu; "OK" then closes it.
+    struct InfoGesehen {
+        bool offen = false;
+        QString titel;
+        QMap<QString, QString> werte;
+        QRect rahmen;
+        QStringList passfehler;
+        bool kommentarGanz = false;  // the wrapped comment has all the height it needs
+    };
+
+    InfoGesehen infoZeigen()
+    {
+        TInfoForm* info = fenster->Info();
+        InfoGesehen gesehen;
+        QTimer beobachter;
+        beobachter.setInterval(10);
+        int runden = 0;
+        connect(&beobachter, &QTimer::timeout, this, [&] {
+            if (QApplication::activeModalWidget() != info) {
+                if (++runden > 500 && info->isVisible())
+                    info->reject();  // the test fails instead of hanging
+                return;
+            }
+            beobachter.stop();
+            gesehen.offen = true;
+            gesehen.titel = info->windowTitle();
+            gesehen.rahmen = info->frameGeometry();
+            for (QLabel* l : info->findChildren<QLabel*>())
+                gesehen.werte[l->objectName()] = l->text();
+            gesehen.passfehler = Passfehler(info);
+            const QLabel* kommentar = info->findChild<QLabel*>(QStringLiteral("KommentarLabel"));
+            gesehen.kommentarGanz = kommentar->height() >= kommentar->heightForWidth(kommentar->width());
+            QTest::mouseClick(info->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
+        });
+        beobachter.start();
+        menue(form.get(), "InfoMen")->trigger();  // returns when the dialog has closed
+        return gesehen;
+    }
+
 private slots:
     void initTestCase()
     {
-        TOGLPanel::StandardFormatSetzen();
-        QApplication::setQuitOnLastWindowClosed(false);
+        FenstertestEinrichten();
         programm = std::make_unique<Programm>();
         form = std::make_unique<TOrbisto2013Form>(*programm);
         fenster = std::make_unique<TFensterliste>(*programm, *form);
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        TestSchriftSetzen();
     }
 
     void cleanupTestCase()
@@ -220,31 +258,7 @@ private slots:
     void infoIsModalShowsItsValuesAndOkClosesIt()
     {
         TInfoForm* info = fenster->Info();
-        struct Gesehen {
-            bool offen = false;
-            QString titel;
-            QMap<QString, QString> werte;
-            QRect rahmen;
-        } gesehen;
-        QTimer beobachter;
-        beobachter.setInterval(10);
-        int runden = 0;
-        connect(&beobachter, &QTimer::timeout, this, [&] {
-            if (QApplication::activeModalWidget() != info) {
-                if (++runden > 500 && info->isVisible())
-                    info->reject();  // the test fails below instead of hanging
-                return;
-            }
-            beobachter.stop();
-            gesehen.offen = true;
-            gesehen.titel = info->windowTitle();
-            gesehen.rahmen = info->frameGeometry();
-            for (QLabel* l : info->findChildren<QLabel*>())
-                gesehen.werte[l->objectName()] = l->text();
-            QTest::mouseClick(info->findChild<QPushButton*>(QStringLiteral("OKButton")), Qt::LeftButton);
-        });
-        beobachter.start();
-        menue(form.get(), "InfoMen")->trigger();  // returns when the dialog has closed
+        const InfoGesehen gesehen = infoZeigen();
 
         QVERIFY(gesehen.offen);
         QCOMPARE(info->result(), int(QDialog::Accepted));
@@ -257,10 +271,36 @@ private slots:
             QVERIFY2(!gesehen.werte[name].isEmpty(), name);
         QVERIFY(gesehen.werte["KommentarLabel"].contains('\n'));
 
+        // In the test font: everything fits, and the dialog has its designed size, fixed.
+        QVERIFY2(gesehen.passfehler.isEmpty(), qPrintable(gesehen.passfehler.join('\n')));
+        QVERIFY(gesehen.kommentarGanz);
         QCOMPARE(info->minimumSize(), QSize(528, 403));
         QCOMPARE(info->maximumSize(), QSize(528, 403));
         QVERIFY(!info->windowFlags().testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(!info->windowFlags().testFlag(Qt::WindowMinMaxButtonsHint));
+        const QPoint mitte = form->screen()->availableGeometry().center();
+        QVERIFY2((gesehen.rahmen.center() - mitte).manhattanLength() <= 40, "centred on the screen");
+    }
+
+    // Made in the small font, shown in a wide one at one and a half times the size: the
+    // dialog grows until the whole comment shows, stays fixed and centred.
+    void infoGrowsWithTheFontItIsShownIn()
+    {
+        TInfoForm* info = fenster->Info();
+        const auto schriftZurueck = qScopeGuard([] { TestSchriftSetzen(); });
+        TestSchriftSetzen(12);
+        const QLabel* kommentar = info->findChild<QLabel*>(QStringLiteral("KommentarLabel"));
+        QTRY_COMPARE(kommentar->font().pointSizeF(), 12.0);  // the new font reaches the dialog by an event
+
+        const InfoGesehen gesehen = infoZeigen();
+
+        QVERIFY(gesehen.offen);
+        QVERIFY2(gesehen.passfehler.isEmpty(), qPrintable(gesehen.passfehler.join('\n')));
+        QVERIFY(gesehen.kommentarGanz);
+        QVERIFY(info->height() > 403);
+        QVERIFY(info->width() >= 528);
+        QCOMPARE(info->minimumSize(), info->size());
+        QCOMPARE(info->maximumSize(), info->size());
         const QPoint mitte = form->screen()->availableGeometry().center();
         QVERIFY2((gesehen.rahmen.center() - mitte).manhattanLength() <= 40, "centred on the screen");
     }

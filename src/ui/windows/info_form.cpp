@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace orbisto {
 
 namespace {
@@ -23,23 +25,46 @@ TInfoForm::TInfoForm(QWidget* hauptfenster)
       ui(std::make_unique<Ui::TInfoForm>())
 {
     ui->setupUi(this);
-    setFixedSize(528, 403);
+    entwurf_ = size();
 
     Einfaerben(ui->InfoPanel, QPalette::Window, QColor(0xC0, 0xDC, 0xC0));
     for (QLabel* wert : {ui->ProduktnameLabel, ui->VersionLabel, ui->DatumLabel, ui->RechteinhaberLabel, ui->MailLabel,
                          ui->HomeLabel, ui->KommentarLabel})
         Einfaerben(wert, QPalette::WindowText, Qt::blue);
 
-    // Centred on the screen rather than over the main window. Moving it here also keeps
-    // QDialog from placing it over its parent when it is shown.
-    const QScreen* bildschirm = hauptfenster ? hauptfenster->screen() : screen();
-    if (bildschirm)
-        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), bildschirm->availableGeometry()).topLeft());
+    // Placed before it is ever shown, which also keeps QDialog from putting it over its parent.
+    Einpassen();
 
     connect(ui->OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 TInfoForm::~TInfoForm() = default;
+
+void TInfoForm::showEvent(QShowEvent* ereignis)
+{
+    // The values are set right before showing, and the font may have changed since.
+    Einpassen();
+    QDialog::showEvent(ereignis);
+}
+
+void TInfoForm::Einpassen()
+{
+    // Not resizable: the designed size, or more where the font and the texts need it. The
+    // comment wraps, so the height it needs follows the width. Hints cached by the layouts may
+    // predate the texts or the font.
+    for (QLayout* l : findChildren<QLayout*>())
+        l->invalidate();
+    QSize groesse = entwurf_.expandedTo(minimumSizeHint());
+    if (hasHeightForWidth())
+        groesse.setHeight(std::max(groesse.height(), heightForWidth(groesse.width())));
+    setFixedSize(groesse);
+
+    // Centred on the screen rather than over the main window.
+    const QWidget* hauptfenster = parentWidget();
+    const QScreen* bildschirm = hauptfenster ? hauptfenster->screen() : screen();
+    if (bildschirm)
+        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), bildschirm->availableGeometry()).topLeft());
+}
 
 void TInfoForm::WerteSetzen()
 {
