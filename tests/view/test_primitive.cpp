@@ -16,6 +16,7 @@
 #include <functional>
 #include <numbers>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -161,6 +162,23 @@ TEST_F(Primitiv, WithoutGLResourcesTextAndBallsDrawNothing)
     EXPECT_EQ(f.glError(), GLenum(GL_NO_ERROR));
 }
 
+TEST_F(Primitiv, ALocalFrameIsUndoneAfterwardsEvenWhenItsDrawingThrows)
+{
+    GLint tiefe = 0;
+    std::array<double, 16> matrix{};
+    Zeichnen([&] {
+        glTranslated(3, 0, 0);  // a frame the caller had already
+        EXPECT_THROW(k.ImRahmen({1, 2, 3}, {{45, {0, 1, 0}}}, [] { throw std::runtime_error("kaputt"); }),
+                     std::runtime_error);
+        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &tiefe);
+        glGetDoublev(GL_MODELVIEW_MATRIX, matrix.data());
+        glLoadIdentity();
+    });
+    EXPECT_EQ(tiefe, 1);
+    const std::array<double, 16> verschoben{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 3, 0, 0, 1};
+    EXPECT_EQ(matrix, verschoben) << "as the caller left it";
+}
+
 TEST_F(Primitiv, BallsSitOnTheirPointOrOnTheLocalOrigin)
 {
     const struct {
@@ -186,6 +204,15 @@ TEST_F(Primitiv, BallsSitOnTheirPointOrOnTheLocalOrigin)
          },
          {-2, 1, 4},
          1.5},
+        {"Kugelkoerper in a local frame moved, turned and moved again",
+         [](const TKoSys& k) {
+             k.ImRahmen({2, 0, 0}, {{90, {0, 0, 1}}, {90, {1, 0, 0}}}, [&] {
+                 glTranslated(1, 1, 0);
+                 k.Kugelkoerper(12, 1);
+             });
+         },
+         {2, 1, 1},
+         1},
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.name);

@@ -76,6 +76,21 @@ void TKoSys::ViereckZweiseitig(const tVektor3& p1, const tVektor3& p2, const tVe
     glEnd();
 }
 
+void TKoSys::ImRahmen(const tVektor3& ursprung, std::initializer_list<tDrehung> drehungen,
+                      const std::function<void()>& zeichnen) const
+{
+    struct Zurueck {
+        ~Zurueck() { glPopMatrix(); }
+    };
+    glPushMatrix();
+    const Zurueck zurueck;
+    glLoadIdentity();
+    glTranslated(ursprung.x, ursprung.y, ursprung.z);
+    for (const tDrehung& d : drehungen)
+        glRotated(d.grad, d.achse.x, d.achse.y, d.achse.z);
+    zeichnen();
+}
+
 void TKoSys::DreieckZweiseitig(const tVektor3& p1, const tVektor3& p2, const tVektor3& p3, const tRGB& vorn,
                                const tRGB& hinten)
 {

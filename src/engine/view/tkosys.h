@@ -13,6 +13,8 @@
 #include "expr/exprfunction2v.h"
 
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -72,6 +74,16 @@ public:
     // in `hinten`. Leaves `hinten` current.
     static void ViereckZweiseitig(const tVektor3& p1, const tVektor3& p2, const tVektor3& p3, const tVektor3& p4,
                                   const tRGB& vorn, const tRGB& hinten);
+    // One turn of a local frame: `grad` degrees about an axis through its origin.
+    struct tDrehung {
+        double grad;
+        tVektor3 achse;
+    };
+    // Runs `zeichnen` in a local frame for the primitives that draw about the current local
+    // origin: origin at `ursprung`, turned by `drehungen` in order, each about the frame as
+    // turned so far. The model-view matrix is as it was afterwards, also when `zeichnen` throws.
+    void ImRahmen(const tVektor3& ursprung, std::initializer_list<tDrehung> drehungen,
+                  const std::function<void()>& zeichnen) const;
     static void DreieckZweiseitig(const tVektor3& p1, const tVektor3& p2, const tVektor3& p3, const tRGB& vorn,
                                   const tRGB& hinten);
     // Rod of radius r closed at both ends, all faces outwards.

@@ -5,9 +5,8 @@
 #include "view/flaechenwerte.h"
 #include "view/tkosys.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
+#include <functional>
 #include <string>
 
 namespace orbisto {
@@ -27,32 +26,27 @@ void Band(double x, double y0, double y1, double h, tRGB vorn, tRGB hinten)
     TKoSys::ViereckZweiseitig({x, y0, -h}, {x, y0, h}, {x, y1, h}, {x, y1, -h}, vorn, hinten);
 }
 
-// Draws `tun` in a frame whose origin is (x, y, z) and whose x axis points upwards.
-template <class Tun>
-void Senkrecht(double x, double y, double z, Tun tun)
+// A frame whose origin is p and whose x axis points upwards, for the rods, rings and
+// cylinders that lie along the local x axis.
+void Senkrecht(const TKoSys& k, const tVektor3& p, const std::function<void()>& zeichnen)
 {
-    glPushMatrix();
-    glLoadIdentity();
-    glTranslated(x, y, z);
-    glRotatef(-90, 0, 1, 0);
-    tun();
-    glPopMatrix();
+    k.ImRahmen(p, {{-90, {0, 1, 0}}}, zeichnen);
 }
 
 // The cylinder of radius r about the vertical through (x, y), from -h to h, both sides.
 void Zylinder(const TKoSys& k, double x, double y, double h, double r)
 {
     TKoSys::FarbeSetzen(BereichGruen);
-    Senkrecht(x, y, -h, [&] { k.Zylindermantel(30, 1, r, 2 * h); });
+    Senkrecht(k, {x, y, -h}, [&] { k.Zylindermantel(30, 1, r, 2 * h); });
     TKoSys::FarbeSetzen(BereichHellgruen);
-    Senkrecht(x, y, -h, [&] { k.Zylindermantel(30, 0, r, 2 * h); });
+    Senkrecht(k, {x, y, -h}, [&] { k.Zylindermantel(30, 0, r, 2 * h); });
 }
 
 // The ring of radius r about the vertical through (x, y), at height z.
 void Kreisring(const TKoSys& k, double x, double y, double z, double r)
 {
     TKoSys::FarbeSetzen(OszillatorGruen);
-    Senkrecht(x, y, z, [&] { k.Ring(30, 20, r, 0.1, 3); });
+    Senkrecht(k, {x, y, z}, [&] { k.Ring(30, 20, r, 0.1, 3); });
 }
 
 }  // namespace
