@@ -43,11 +43,11 @@ void TPotentialtopf::EinstellungenAendern(const tPotentialtopfEinstellungen& neu
     e_ = neu;
 }
 
-std::string TPotentialtopf::AnzahlKugelnText() const
+std::string TPotentialtopf::AnzahlKugelnText(tDimension dimension, int schritte)
 {
     long long anzahl = 1;
-    for (int i = 0; i < static_cast<int>(e_.Dimension); ++i)
-        anzahl *= e_.KugelSchritte;
+    for (int i = 0; i < static_cast<int>(dimension); ++i)
+        anzahl *= schritte;
     return "Anzahl Kugeln: " + std::to_string(anzahl);
 }
 

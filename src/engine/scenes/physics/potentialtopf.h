@@ -70,7 +70,8 @@ public:
     double HalbeTopfbreite() const { return e_.Topfbreite / 2.0; }
 
     // "Anzahl Kugeln: " with the lattice steps to the power of the dimension.
-    std::string AnzahlKugelnText() const;
+    std::string AnzahlKugelnText() const { return AnzahlKugelnText(e_.Dimension, e_.KugelSchritte); }
+    static std::string AnzahlKugelnText(tDimension dimension, int schritte);
 
     // The standing wave of quantum number n at x in a box of half width a, with
     // u = n·x·0,5·π / a: A·cos u for n = 1 and 3, A·sin u for n = 2, 0 for any other n.

@@ -36,9 +36,9 @@ TPotentialtopfForm::TPotentialtopfForm(const SzenenUmgebung& umgebung, TPotentia
     Bereich(ui->KugelRadiusSpinEdit, P::KugelRadiusFeld);
     // Room for the largest count, the most steps in 3D, so the window keeps its width while
     // the count changes.
-    const int meisteKugeln = P::KugelSchritteFeld.Max * P::KugelSchritteFeld.Max * P::KugelSchritteFeld.Max;
-    ui->AnzahlKugelnLabel->setMinimumWidth(
-        ui->AnzahlKugelnLabel->fontMetrics().horizontalAdvance(QStringLiteral("Anzahl Kugeln: %1").arg(meisteKugeln)));
+    const QString laengster =
+        QString::fromStdString(P::AnzahlKugelnText(tDimension::Raeumlich, P::KugelSchritteFeld.Max));
+    ui->AnzahlKugelnLabel->setMinimumWidth(ui->AnzahlKugelnLabel->fontMetrics().horizontalAdvance(laengster));
     const tPotentialtopfEinstellungen& e = modell_.Einstellungen();
     ui->TopfbreiteSpinEdit->setValue(e.Topfbreite);
     ui->nxSpinEdit->setValue(e.nx);
