@@ -162,6 +162,36 @@ TEST_F(Primitiv, WithoutGLResourcesTextAndBallsDrawNothing)
     EXPECT_EQ(f.glError(), GLenum(GL_NO_ERROR));
 }
 
+TEST_F(Primitiv, TwoSidedFacesShowTheirFrontColourFromAboveAndTheBackFromBelow)
+{
+    // Counter-clockwise seen from above (+z), so the first copy faces up.
+    const tVektor3 a{-2, -2, 1}, b{2, -2, 1}, c{2, 2, 1}, d{-2, 2, 1};
+    const tRGB vorn{1, 0, 0}, hinten{0, 0, 1};
+    const struct {
+        const char* name;
+        std::function<void()> zeichnen;
+        std::size_t ecken;
+    } faelle[] = {
+        {"quadrilateral", [&] { TKoSys::ViereckZweiseitig(a, b, c, d, vorn, hinten); }, 4},
+        {"triangle", [&] { TKoSys::DreieckZweiseitig(a, b, c, vorn, hinten); }, 3},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        const auto oben = Zeichnen(fall.zeichnen).ofKind(PrimitiveKind::Polygon);
+        const auto unten = Zeichnen(fall.zeichnen, VonUnten).ofKind(PrimitiveKind::Polygon);
+        ASSERT_FALSE(oben.empty());
+        ASSERT_FALSE(unten.empty());
+        for (const Primitive& p : oben)
+            EXPECT_TRUE(p.hasColour(1, 0, 0)) << p;
+        for (const Primitive& p : unten)
+            EXPECT_TRUE(p.hasColour(0, 0, 1)) << p;
+        // Both copies together cover the face's corners, from the same first corner.
+        const auto beide = BeideSeiten(fall.zeichnen).ofKind(PrimitiveKind::Polygon);
+        ASSERT_EQ(beide.size(), fall.ecken == 4 ? 4u : 2u) << "a quadrilateral reaches feedback as two triangles";
+        EXPECT_NEAR(Laenge(Modell(beide.front().vertices.front()) - P3{a.x, a.y, a.z}), 0, 1e-4);
+    }
+}
+
 TEST_F(Primitiv, ALocalFrameIsUndoneAfterwardsEvenWhenItsDrawingThrows)
 {
     GLint tiefe = 0;

@@ -9,6 +9,7 @@
 #include <GL/glu.h>
 
 #include <cmath>
+#include <initializer_list>
 
 namespace orbisto {
 
@@ -61,19 +62,27 @@ namespace {
 
 void Ecke(const tVektor3& p) { glVertex3d(p.x, p.y, p.z); }
 
+// The face in its corner order in `vorn`, then from the same first corner backwards in
+// `hinten`, so each copy shows from one side.
+void Zweiseitig(GLenum art, std::initializer_list<const tVektor3*> ecken, const tRGB& vorn, const tRGB& hinten)
+{
+    glBegin(art);
+    TKoSys::FarbeSetzen(vorn);
+    for (const tVektor3* p : ecken)
+        Ecke(*p);
+    TKoSys::FarbeSetzen(hinten);
+    Ecke(**ecken.begin());
+    for (auto p = ecken.end(); --p != ecken.begin();)
+        Ecke(**p);
+    glEnd();
+}
+
 }  // namespace
 
 void TKoSys::ViereckZweiseitig(const tVektor3& p1, const tVektor3& p2, const tVektor3& p3, const tVektor3& p4,
                                const tRGB& vorn, const tRGB& hinten)
 {
-    glBegin(GL_QUADS);
-    FarbeSetzen(vorn);
-    for (const tVektor3* p : {&p1, &p2, &p3, &p4})
-        Ecke(*p);
-    FarbeSetzen(hinten);
-    for (const tVektor3* p : {&p1, &p4, &p3, &p2})
-        Ecke(*p);
-    glEnd();
+    Zweiseitig(GL_QUADS, {&p1, &p2, &p3, &p4}, vorn, hinten);
 }
 
 void TKoSys::ImRahmen(const tVektor3& ursprung, std::initializer_list<tDrehung> drehungen,
@@ -94,14 +103,7 @@ void TKoSys::ImRahmen(const tVektor3& ursprung, std::initializer_list<tDrehung> 
 void TKoSys::DreieckZweiseitig(const tVektor3& p1, const tVektor3& p2, const tVektor3& p3, const tRGB& vorn,
                                const tRGB& hinten)
 {
-    glBegin(GL_TRIANGLES);
-    FarbeSetzen(vorn);
-    for (const tVektor3* p : {&p1, &p2, &p3})
-        Ecke(*p);
-    FarbeSetzen(hinten);
-    for (const tVektor3* p : {&p1, &p3, &p2})
-        Ecke(*p);
-    glEnd();
+    Zweiseitig(GL_TRIANGLES, {&p1, &p2, &p3}, vorn, hinten);
 }
 
 void TKoSys::ViereckKanten(double x1, double y1, double z1, double x2, double y2, double z2, double x3, double y3,
