@@ -3,6 +3,7 @@
 // standing waves, the steps of curves and lattice, the draw order with its colours and
 // thicknesses), not taken from the code under test.
 
+#include "abweisung.h"
 #include "core/allgemeinerfehler.h"
 #include "scenes/physics/potentialtopf.h"
 #include "szenenbild.h"
@@ -138,12 +139,7 @@ TEST(Potentialtopf, RefusesNumbersOutsideTheSpinEditsRangesAndChangesNothing)
         m.EinstellungenAendern(vorher);
         tPotentialtopfEinstellungen neu = An(tDimension::Raeumlich);
         f.verderben(neu);
-        try {
-            m.EinstellungenAendern(neu);
-            ADD_FAILURE() << "accepted";
-        } catch (const AllgemeinerFehler& fehler) {
-            EXPECT_EQ(fehler.what(), f.meldung);
-        }
+        ErwarteAbweisung([&] { m.EinstellungenAendern(neu); }, f.meldung);
         EXPECT_EQ(m.Einstellungen(), vorher) << "nothing stored";
     }
 }

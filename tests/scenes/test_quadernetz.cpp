@@ -3,6 +3,7 @@
 // from above and from below. Every expectation is worked out here from the geometry of
 // folding a box open, not read from the scene's code.
 
+#include "abweisung.h"
 #include "core/allgemeinerfehler.h"
 #include "scenes/math/quadernetz.h"
 #include "szenenbild.h"
@@ -161,12 +162,7 @@ TEST(QuaderNetz, RefusesADimensionNoSpinEditCanHoldAndChangesNothing)
         tQuaderNetzEinstellungen neu = Alles(AlleZu);
         neu.Laenge = neu.Breite = neu.Hoehe = 1;
         f.verderben(neu);
-        try {
-            netz.EinstellungenAendern(neu);
-            ADD_FAILURE() << "accepted";
-        } catch (const AllgemeinerFehler& fehler) {
-            EXPECT_EQ(fehler.what(), f.meldung);
-        }
+        ErwarteAbweisung([&] { netz.EinstellungenAendern(neu); }, f.meldung);
         EXPECT_EQ(netz.Einstellungen(), vorher) << "nothing stored";
     }
     // The ends of the range are allowed.

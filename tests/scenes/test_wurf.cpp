@@ -2,6 +2,7 @@
 // picture read back through GL feedback. Every expectation is computed here from the physics
 // of the throw (z(t) = h0 + vz t - g t²/2, x = vx t), not taken from the code under test.
 
+#include "abweisung.h"
 #include "core/allgemeinerfehler.h"
 #include "expr/formelwert.h"
 #include "scenes/physics/wurf.h"
@@ -193,12 +194,7 @@ TEST(Wurf, RefusesNumbersNoControlCanHoldAndChangesNothing)
         const double ende = m.ZeitEnde(), hoehe = m.KugelHoehe();
         tWurfEinstellungen neu = TWurf::Startwerte;
         f.verderben(neu);
-        try {
-            m.EinstellungenAendern(neu, RaumX, RaumY);
-            ADD_FAILURE() << "accepted";
-        } catch (const AllgemeinerFehler& fehler) {
-            EXPECT_EQ(fehler.what(), f.meldung);
-        }
+        ErwarteAbweisung([&] { m.EinstellungenAendern(neu, RaumX, RaumY); }, f.meldung);
         EXPECT_EQ(m.Einstellungen(), vorher) << "nothing stored";
         EXPECT_EQ(m.FormelZeit(), formel);
         EXPECT_EQ(m.ZeitEnde(), ende);
