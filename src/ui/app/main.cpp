@@ -13,6 +13,8 @@
 #include <QIcon>
 #include <QTimer>
 
+#include <cstdio>
+
 namespace {
 
 // An error that no handler caught ends that handler and is shown in one box; the
@@ -28,6 +30,16 @@ public:
         return ergebnis;
     }
 };
+
+// Why the program cannot start, on the terminal and in a box. Platforms that show no
+// window to anybody get no box: its modal loop would wait for ever for a click.
+void HindernisMelden(const QString& text)
+{
+    std::fputs(qPrintable(QStringLiteral("orbisto: %1\n").arg(QString(text).replace(u'\r', u' '))), stderr);
+    const QString plattform = QGuiApplication::platformName();
+    if (plattform != QLatin1String("offscreen") && plattform != QLatin1String("minimal"))
+        orbisto::Fehlermeldung(text);
+}
 
 }  // namespace
 
@@ -48,9 +60,8 @@ int main(int argc, char* argv[])
     if (!listen)
         return 2;
 
-    if (!orbisto::OpenGLVerfuegbar()) {
-        orbisto::Fehlermeldung(QStringLiteral("OpenGL steht auf diesem Rechner nicht zur Verfügung.\r"
-                                              "Orbisto braucht es für die Grafik und wird beendet."));
+    if (const QString hindernis = orbisto::OpenGLFensterHindernis(); !hindernis.isEmpty()) {
+        HindernisMelden(hindernis);
         return 1;
     }
 
