@@ -165,6 +165,14 @@ TEST(Objektdatei, MalformedFilesAreRefusedNamingTheLine)
         {Kopf + "99999999999999999999999|1|A",
          "Zeile 2: Die Farbe '99999999999999999999999' liegt außerhalb von -2147483648 bis 2147483647"},
         {Kopf + std::string(ObjektdateiGroesseMax, ' '), "Die Datei ist zu groß für eine Objektliste (mehr als 16 MB)"},
+        // One field of 10 MB froze the list grid; no formula comes near 64 KB.
+        {Kopf + "1|1|Funktion3d|" + std::string(10 << 20, 'x'),
+         "Zeile 2, Parameter 1: Der Text ist mit 10485760 Bytes zu lang; ein Feld einer Objektliste hat höchstens "
+         "65536 Bytes"},
+        {Kopf + "1|1|A\r\n1|1|" + std::string(FeldLaengeMax + 1, 'K'),
+         "Zeile 3, Typname: Der Text ist mit 65537 Bytes zu lang; ein Feld einer Objektliste hat höchstens 65536 "
+         "Bytes"},
+        {Kopf + "1|1|Funktion3d|" + std::string(FeldLaengeMax, 'x'), "(read)"},
     };
     for (const auto& f : faelle)
         EXPECT_EQ(Meldung(f.datei), f.meldung) << f.datei.substr(0, 200);
@@ -249,6 +257,9 @@ TEST(Objektdatei, WriterRefusesTextsThatWouldSplitTheEntry)
         {Objekt("T", 0, true, {std::string("a\0", 2)}),
          "Eintrag 2, Parameter 1: Ein Nullzeichen kann in einer Objektliste nicht gespeichert werden"},
         {Objekt("T", 0, true, {"\xE4"}), "Eintrag 2, Parameter 1: Der Text ist kein gültiges UTF-8"},
+        {Objekt("T", 0, true, {"", std::string(FeldLaengeMax + 1, 'x')}),
+         "Eintrag 2, Parameter 2: Der Text ist mit 65537 Bytes zu lang; ein Feld einer Objektliste hat höchstens "
+         "65536 Bytes"},
     };
     for (const auto& f : faelle) {
         try {

@@ -2,6 +2,7 @@
 // steps it or double-clicks it.
 
 #include "objects/objekteditor.h"
+#include "objects/typenliste.h"
 
 #include <gtest/gtest.h>
 
@@ -80,3 +81,57 @@ TEST(ObjektEditor, DoubleClickTogglesOnlySwitches)
 }
 
 }  // namespace
+
+// The object of `typ` with its catalogue defaults.
+t3DObjekt Vorgabe(const std::string& typ)
+{
+    const tTypenliste typen;
+    t3DObjekt o;
+    o.Typname = typ;
+    o.Parameter = typen[static_cast<std::size_t>(typen.TypSuchen(typ))].ParWert;
+    return o;
+}
+
+// Typing 100000 steps froze the editor. A step count is lowered to the largest the work
+// limit allows; any other value that would pass the limit is refused and the row keeps its
+// text, with the message naming the object.
+TEST(ObjektEditor, ValuesStayWithinTheWorkAnObjectMayCost)
+{
+    struct Fall {
+        std::string Typ;
+        std::size_t Index;
+        const char* Name;
+        const char* Neu;
+        const char* Ergebnis;
+        bool Meldung;
+    };
+    const std::vector<Fall> faelle = {
+        {"Kugel", 6, "Schritte", "50", "50", false},              // within: as typed
+        {"Kugel", 6, "Schritte", "100000", "136", false},         // 8 n² grid lines of two pieces
+        {"Funktion3d", 5, "xSchritte", "100000", "2842", false},  // with 20 steps across
+        {"Zylinder", 9, "Schritte", "1E9", "74874", false},
+        {"Kugel", 3, "r", "5", "5", false},  // other values as typed
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.Typ + " " + f.Name + " " + f.Neu);
+        const tZeilenwert w = ImAufwand(Vorgabe(f.Typ), f.Index, f.Name, f.Neu);
+        EXPECT_EQ(w.text, f.Ergebnis);
+        EXPECT_EQ(w.meldung.has_value(), f.Meldung);
+        if (w.meldung) {
+            EXPECT_NE(w.meldung->find("„" + f.Typ + "“"), std::string::npos) << *w.meldung;
+        }
+    }
+    // A switch that would take a fine sphere beyond the limit stays off.
+    t3DObjekt kugel = Vorgabe("Kugel");
+    kugel.Parameter[6] = "130";
+    const tZeilenwert schalter = ImAufwand(kugel, 5, "Flaeche", "1");
+    EXPECT_EQ(schalter.text, "0");
+    EXPECT_TRUE(schalter.meldung);
+    // A surface far out on the x axis, one unit wide: the bound's tolerance of 1 % would
+    // give it 10000 times the steps.
+    t3DObjekt flaeche = Vorgabe("Funktion3d");
+    flaeche.Parameter[2] = "1000001";
+    const tZeilenwert bereich = ImAufwand(flaeche, 1, "xmin", "1000000");
+    EXPECT_EQ(bereich.text, "-4");
+    EXPECT_TRUE(bereich.meldung);
+}

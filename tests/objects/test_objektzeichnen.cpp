@@ -4,6 +4,7 @@
 
 #include "core/zahltext.h"
 #include "headlessframe.h"
+#include "objects/objektdatei.h"
 #include "objects/objektliste.h"
 #include "objects/objektzeichnen.h"
 #include "programm/programm.h"
@@ -12,11 +13,14 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
+#include <initializer_list>
 #include <numbers>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace orbisto;
@@ -60,6 +64,19 @@ t3DObjekt Vorgabe(const tTypenliste& typen, const std::string& name, std::uint32
     o.Typname = name;
     o.Parameter = typ.ParWert;
     o.FarbeSetzen(farbe);
+    return o;
+}
+
+// The object with the parameter called `name` set to `wert`.
+t3DObjekt Mit(const tTypenliste& typen, t3DObjekt o, std::initializer_list<std::pair<std::string, std::string>> werte)
+{
+    const t3DTyp& typ = typen[static_cast<std::size_t>(typen.TypSuchen(o.Typname))];
+    for (const auto& [name, wert] : werte) {
+        const auto stelle = std::find(typ.ParName.begin(), typ.ParName.end(), name);
+        EXPECT_NE(stelle, typ.ParName.end()) << o.Typname << " has no parameter " << name;
+        if (stelle != typ.ParName.end())
+            o.Parameter[static_cast<std::size_t>(stelle - typ.ParName.begin())] = wert;
+    }
     return o;
 }
 
@@ -160,6 +177,86 @@ TEST_F(ObjektZeichnenTest, EveryTypeWithItsDefaultsDrawsItsPartsInItsShades)
                 ++unbekannt;
         EXPECT_EQ(unbekannt, 0) << "every piece in one of the object's shades";
     }
+}
+
+// The work counted before drawing must never fall short of what is drawn, or the limit
+// would let a freezing object through; nor lie far above it, or it would refuse real ones.
+TEST_F(ObjektZeichnenTest, CountedWorkMatchesWhatIsDrawn)
+{
+    const std::vector<t3DObjekt> faelle = {
+        Mit(typen, Vorgabe(typen, "Funktion3d", 0xFF), {{"xSchritte", "37"}, {"ySchritte", "23"}}),
+        Mit(typen, Vorgabe(typen, "Funktion3d", 0xFF), {{"xmin", "11"}, {"xmax", "11,2"}, {"xSchritte", "2"}}),
+        Mit(typen, Vorgabe(typen, "Rotationskoerper", 0xFF),
+            {{"xSchritte", "17"}, {"RotSchritte", "29"}, {"Funktion", "1"}, {"Flaeche", "1"}, {"Zylinder", "1"}}),
+        Mit(typen, Vorgabe(typen, "EbenePRF", 0xFF), {{"Schritte", "40"}, {"Vektoren", "1"}}),
+        Mit(typen, Vorgabe(typen, "EbenePNF", 0xFF), {{"Schritte", "40"}}),
+        Mit(typen, Vorgabe(typen, "KreisMNF", 0xFF), {{"Schritte", "60"}}),
+        Mit(typen, Vorgabe(typen, "KreisMNF", 0xFF), {{"Schritte", "60"}, {"rL", "0"}}),
+        Mit(typen, Vorgabe(typen, "Kugel", 0xFF), {{"Schritte", "25"}, {"Flaeche", "1"}}),
+        Mit(typen, Vorgabe(typen, "Zylinder", 0xFF), {{"Schritte", "90"}, {"Mantel", "1"}, {"Flaeche", "1"}}),
+        Mit(typen, Vorgabe(typen, "Kegel", 0xFF), {{"Schritte", "90"}, {"Mantel", "1"}, {"Flaeche", "1"}}),
+        Mit(typen, Vorgabe(typen, "Vektor", 0xFF), {{"Quader", "1"}}),
+        Mit(typen, Vorgabe(typen, "Quader", 0xFF), {{"Mantel", "1"}, {"Flaeche", "1"}}),
+    };
+    for (const t3DObjekt& o : faelle) {
+        SCOPED_TRACE(o.Typname + " " + o.Parameter[5] + " " + o.Parameter[8] + " " + o.Parameter[9]);
+        const Frame f = Zeichnen([&] { ObjektZeichnen(k, o); });
+        const double linien = f.count(PrimitiveKind::Line), dreiecke = f.count(PrimitiveKind::Polygon);
+        const std::optional<double> aufwand = ObjektAufwand(o);
+        ASSERT_TRUE(aufwand);
+        EXPECT_GE(*aufwand, linien + dreiecke / 2);  // a quad comes back as two triangles
+        EXPECT_LE(*aufwand, 3 * (linien + dreiecke) + 600);
+    }
+}
+
+// Settings that froze the window for minutes or ran out of memory. Each is refused at
+// once with a German message naming the object and the limit: by the drawing before it
+// draws anything, and by the list file for the line that holds it.
+TEST_F(ObjektZeichnenTest, AnObjectBeyondTheWorkLimitIsRefusedBeforeAnythingIsDrawn)
+{
+    const std::vector<t3DObjekt> faelle = {
+        Mit(typen, Vorgabe(typen, "Kugel", 0xFF), {{"Schritte", "3000"}}),
+        Mit(typen, Vorgabe(typen, "Kugel", 0xFF), {{"Schritte", "1000000000"}}),
+        Mit(typen, Vorgabe(typen, "KreisMNF", 0xFF), {{"Schritte", "1000000000"}}),
+        Mit(typen, Vorgabe(typen, "EbenePRF", 0xFF), {{"Schritte", "1000000000"}}),
+        Mit(typen, Vorgabe(typen, "EbenePNF", 0xFF), {{"Schritte", "1000000000"}}),
+        Mit(typen, Vorgabe(typen, "Zylinder", 0xFF), {{"Schritte", "1000000000"}}),
+        Mit(typen, Vorgabe(typen, "Kegel", 0xFF), {{"Schritte", "1E9"}, {"Mantel", "1"}}),
+        Mit(typen, Vorgabe(typen, "Rotationskoerper", 0xFF), {{"xSchritte", "1000000000"}}),
+        Mit(typen, Vorgabe(typen, "Rotationskoerper", 0xFF), {{"RotSchritte", "1000000000"}}),
+        // Each direction below the old limit of 100000, the product far beyond.
+        Mit(typen, Vorgabe(typen, "Funktion3d", 0xFF), {{"xSchritte", "99000"}, {"ySchritte", "99000"}}),
+        Mit(typen, Vorgabe(typen, "Funktion3d", 0xFF), {{"xSchritte", "1000"}, {"ySchritte", "1000"}}),
+        // Few steps, but the bound's tolerance of 1 % is 10000 steps wide.
+        Mit(typen, Vorgabe(typen, "Funktion3d", 0xFF),
+            {{"xmin", "1000000"}, {"xmax", "1000001"}, {"ymin", "1000000"}, {"ymax", "1000001"}}),
+    };
+    for (const t3DObjekt& o : faelle) {
+        SCOPED_TRACE(o.Typname);
+        const std::optional<std::string> meldung = AufwandPruefen(o);
+        ASSERT_TRUE(meldung);
+        EXPECT_NE(meldung->find("„" + o.Typname + "“"), std::string::npos) << *meldung;
+        EXPECT_NE(meldung->find("höchstens 300.000"), std::string::npos) << *meldung;
+
+        const Frame f = Zeichnen([&] { EXPECT_THROW(ObjektZeichnen(k, o), AufwandFehler); });
+        EXPECT_EQ(f.drawn().size(), 0u);
+
+        tObjektliste liste;
+        liste.ObjektAnhaengen(Vorgabe(typen, "Punkt", 0xFF));
+        liste.ObjektAnhaengen(o);
+        try {
+            ObjektlisteLesen(ObjektlisteText(liste));
+            ADD_FAILURE() << "the list was read";
+        } catch (const ObjektdateiFehler& e) {
+            EXPECT_EQ(std::string(e.what()), "Zeile 3: " + *meldung);
+        }
+    }
+    // Every type with its defaults, and a sphere or a surface as fine as a lesson wants.
+    for (std::size_t slot = 1; slot <= 15; ++slot)
+        EXPECT_FALSE(AufwandPruefen(Vorgabe(typen, typen[slot].Name, 0xFF))) << typen[slot].Name;
+    EXPECT_FALSE(AufwandPruefen(Mit(typen, Vorgabe(typen, "Kugel", 0xFF), {{"Schritte", "100"}, {"Flaeche", "1"}})));
+    EXPECT_FALSE(
+        AufwandPruefen(Mit(typen, Vorgabe(typen, "Funktion3d", 0xFF), {{"xSchritte", "150"}, {"ySchritte", "150"}})));
 }
 
 TEST_F(ObjektZeichnenTest, APointIsABallInTheFullShadeAboutItsPlace)

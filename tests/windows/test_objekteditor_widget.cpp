@@ -169,6 +169,32 @@ private slots:
         QCOMPARE(editor->text(), QStringLiteral("1"));
     }
 
+    // Typing 100000 steps froze the editor: the count is lowered to the most a sphere may
+    // have, at once; a switch that would go beyond stays off and says why.
+    void valuesStayWithinTheWorkAnObjectMayCost()
+    {
+        Starten("KugelMen");
+        Gehe("Schritte");
+        QLineEdit* editor = nullptr;
+        QTRY_VERIFY((editor = OffenerEditor()) != nullptr);
+        editor->selectAll();
+        QTest::keyClicks(editor, "100000");
+        BoxBeantworter ok(QStringLiteral("OK"));
+        QTest::keyClick(editor, Qt::Key_Down);
+        QCOMPARE(Wert("Schritte"), QStringLiteral("136"));
+        QCOMPARE(Parameter("Schritte"), std::string("136"));
+        QVERIFY(ok.texte().isEmpty());
+
+        Gehe("Flaeche");
+        QTRY_VERIFY((editor = OffenerEditor()) != nullptr);
+        QTest::mouseDClick(editor, Qt::LeftButton);
+        QCOMPARE(Parameter("Flaeche"), std::string("0"));
+        QCOMPARE(Wert("Flaeche"), QStringLiteral("0"));
+        QCOMPARE(ok.texte().size(), 1);
+        QVERIFY2(ok.texte()[0].startsWith(QStringLiteral("Das Objekt „Kugel“ wäre zu aufwendig")),
+                 qPrintable(ok.texte()[0]));
+    }
+
     void formulasIgnoreStepsAndAnEmptiedFormulaBecomesZero()
     {
         Starten("Funktion3dMen");

@@ -277,6 +277,17 @@ private slots:
             << QByteArray("Objektliste zu Orbisto\r\n255|1|Kugel\r\nabc|1|Kugel\r\n")
             << QRegularExpression("^Zeile 3\\b");
         QTest::newRow("file gone") << QByteArray() << QRegularExpression("^Die Datei .*liste\\.o3d.* konnte nicht");
+        // Hostile lists that froze the window for minutes or ran out of memory.
+        const QByteArray kopf("Objektliste zu Orbisto\r\n");
+        const QRegularExpression zuAufwendig(
+            "^Zeile 2: Das Objekt „(Kugel|Funktion3d)“ wäre zu aufwendig: .* höchstens "
+            "300\\.000\\b");
+        QTest::newRow("sphere of 3000 steps") << kopf + "255|1|Kugel|0|0|0|3|1|1|3000" << zuAufwendig;
+        QTest::newRow("surface of 99000 x 99000 steps")
+            << kopf + "255|1|Funktion3d|x+y|-4|4|-4|4|99000|99000|1|1" << zuAufwendig;
+        QTest::newRow("a field of 10 MB") << kopf + "255|1|Funktion3d|" + QByteArray(10 << 20, 'x')
+                                          << QRegularExpression("^Zeile 2, Parameter 1: Der Text ist mit 10485760 "
+                                                                "Bytes zu lang; .*höchstens 65536 Bytes$");
     }
 
     void aFileThatIsNoGoodListChangesNothing()

@@ -2,6 +2,7 @@
 
 #include "core/cp1252.h"
 #include "core/dateien.h"
+#include "objects/objektzeichnen.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -54,6 +55,14 @@ bool GanzzahlLesen(std::string_view text, std::int32_t& wert, bool& zuGross)
     return r.ec == std::errc{};
 }
 
+void FeldLaengePruefen(std::string_view text, const std::string& wo)
+{
+    if (text.size() > FeldLaengeMax)
+        throw ObjektdateiFehler(wo + ": Der Text ist mit " + std::to_string(text.size()) +
+                                " Bytes zu lang; ein Feld einer Objektliste hat höchstens " +
+                                std::to_string(FeldLaengeMax) + " Bytes");
+}
+
 t3DObjekt EintragLesen(std::string rest, std::size_t nr)
 {
     const std::string farbtext = TokenAbspalten(rest, Trenner);
@@ -69,13 +78,15 @@ t3DObjekt EintragLesen(std::string rest, std::size_t nr)
     o.FarbeSetzen(static_cast<std::uint32_t>(farbe));  // negative values wrap, and are written back alike
     o.Orig = TokenAbspalten(rest, Trenner) != "0";
     o.Typname = TokenAbspalten(rest, Trenner);
-    for (std::string& p : o.Parameter) {
-        if (rest.empty())
-            break;
-        p = TokenAbspalten(rest, Trenner);
+    FeldLaengePruefen(o.Typname, Zeile(nr) + ", Typname");
+    for (std::size_t k = 0; k < o.Parameter.size() && !rest.empty(); ++k) {
+        o.Parameter[k] = TokenAbspalten(rest, Trenner);
+        FeldLaengePruefen(o.Parameter[k], Zeile(nr) + ", Parameter " + std::to_string(k + 1));
     }
     if (!rest.empty())
         throw ObjektdateiFehler(Zeile(nr) + " hat mehr als " + std::to_string(ParameterMax) + " Parameter");
+    if (const std::optional<std::string> fehler = AufwandPruefen(o))
+        throw ObjektdateiFehler(Zeile(nr) + ": " + *fehler);
     return o;
 }
 
@@ -92,6 +103,7 @@ void FeldPruefen(std::string_view text, std::int32_t eintrag, const std::string&
         throw ObjektdateiFehler(wo + "Ein Nullzeichen" + std::string(nicht));
     if (!IsValidUtf8(text))
         throw ObjektdateiFehler(wo + "Der Text ist kein gültiges UTF-8");
+    FeldLaengePruefen(text, wo.substr(0, wo.size() - 2));
 }
 
 }  // namespace

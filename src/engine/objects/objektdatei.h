@@ -40,6 +40,10 @@ inline constexpr std::string_view ObjektlisteKopf = "Objektliste zu Orbisto";
 // is not a list and is refused before it fills memory.
 inline constexpr std::size_t ObjektdateiGroesseMax = std::size_t{16} << 20;
 
+// The longest text a field may hold: far beyond any real formula, and short enough that
+// the grids show it at once.
+inline constexpr std::size_t FeldLaengeMax = std::size_t{64} << 10;
+
 // Splits off the first field of `rest` up to the first `trenner` and removes field and
 // separator from `rest`. Without a separator the field is the whole rest and the rest
 // becomes empty; an empty rest gives an empty field.
@@ -48,15 +52,16 @@ std::string TokenAbspalten(std::string& rest, char trenner);
 // The bytes of the file for the entries 1..ObjektAnzahl (just the header line for an
 // empty list). Throws ObjektdateiFehler, naming entry and field, when a text holds a
 // character the format cannot carry: '|', a line break or a NUL character (they would
-// split the entry on reading), or bytes that are not UTF-8.
+// split the entry on reading), bytes that are not UTF-8, or more than FeldLaengeMax bytes.
 std::string ObjektlisteText(const tObjektliste& liste);
 
 // The list the file bytes describe: Vor false everywhere, Orig set unless the second field
 // is exactly "0", parameters the line has no field for empty; the type name is taken as it
 // stands. Throws ObjektdateiFehler with a message naming the line for a wrong header, a
 // line whose first field is not a 32-bit integer (an empty line before the end included),
-// a line with more than 20 parameter fields, more than 50 entries, a NUL character, or a
-// file larger than ObjektdateiGroesseMax.
+// a line with more than 20 parameter fields, a field longer than FeldLaengeMax, an object
+// whose drawing would cost more than AufwandMax, more than 50 entries, a NUL character, or
+// a file larger than ObjektdateiGroesseMax.
 tObjektliste ObjektlisteLesen(std::string_view bytes);
 
 // Writes ObjektlisteText(liste) to `pfad` (UTF-8). The text goes to a new file beside the

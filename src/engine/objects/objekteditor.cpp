@@ -1,8 +1,11 @@
 #include "objects/objekteditor.h"
 
 #include "core/zahltext.h"
+#include "objects/objektzeichnen.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace orbisto {
 
@@ -67,6 +70,34 @@ std::optional<std::string> SchalterUmschalten(std::string_view name, std::string
     if (!IstSchalter(name))
         return std::nullopt;
     return std::string(text == "0" ? "1" : "0");
+}
+
+tZeilenwert ImAufwand(const t3DObjekt& objekt, std::size_t index, std::string_view name, std::string neu)
+{
+    t3DObjekt probe = objekt;
+    std::string& wert = probe.Parameter.at(index);
+    wert = neu;
+    std::optional<std::string> meldung = AufwandPruefen(probe);
+    if (!meldung)
+        return {std::move(neu), std::nullopt};
+
+    long double zahl = 0;
+    if (name.find("Schritte") != std::string_view::npos && TextZahlVersuch(neu, zahl) && zahl > 1) {
+        // The work grows with the step count: the largest count that fits, by halving.
+        const auto passt = [&](double n) {
+            wert = ZahlText(n);
+            return !AufwandPruefen(probe);
+        };
+        double unten = 1, oben = std::min(static_cast<double>(zahl), 2147483647.0);
+        if (passt(unten)) {
+            while (oben - unten > 1) {
+                const double mitte = std::floor((unten + oben) / 2);
+                (passt(mitte) ? unten : oben) = mitte;
+            }
+            return {ZahlText(unten), std::nullopt};
+        }
+    }
+    return {objekt.Parameter.at(index), std::move(meldung)};
 }
 
 }  // namespace orbisto

@@ -3,6 +3,9 @@
 // typed or stepped value is brought into its parameter's range, and what text a row
 // shows after the user leaves it, steps it or double-clicks it. No widgets here.
 
+#include "objects/objektliste.h"
+
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,5 +34,16 @@ std::optional<std::string> WertSchritt(std::string_view name, std::string_view t
 // A switch's text after a double-click ("0" becomes "1", anything else "0"); nothing
 // for other rows.
 std::optional<std::string> SchalterUmschalten(std::string_view name, std::string_view text);
+
+// A row's new text, kept within the work one object may cost (AufwandMax): a step count
+// beyond it becomes the largest that fits; any other value that would take the object
+// beyond it is refused, and the row keeps the object's old text. `meldung` says why.
+struct tZeilenwert {
+    std::string text;
+    std::optional<std::string> meldung;
+};
+// `index` is the parameter's position 0..19 in `objekt`, `name` its name, `neu` the text
+// checked by the rules above.
+tZeilenwert ImAufwand(const t3DObjekt& objekt, std::size_t index, std::string_view name, std::string neu);
 
 }  // namespace orbisto

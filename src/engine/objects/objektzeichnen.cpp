@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace orbisto {
 
@@ -59,11 +60,88 @@ private:
 void VollerTon(const tFarbStufen& s) { glColor3f(s.VollR, s.VollG, s.VollB); }
 
 using Zeichner = void (*)(TKoSys&, const Parameter&, const tFarbStufen&);
+using Aufwand = double (*)(const Parameter&);
 
+// How a type is drawn, and what that costs: the points evaluated and the lines and faces
+// drawn, counted along the drawing's own loops (view/) from the same parameters.
 struct Typzeichner {
     std::string_view Name;
     Zeichner Zeichnen;
+    Aufwand Kosten;
 };
+
+// The values of t = start, start + schritt, ... while t <= grenze (schritte::SchritteBis).
+double Schrittzahl(double start, double schritt, double grenze)
+{
+    if (!(schritt > 0) || !(start <= grenze))
+        return 0;
+    if (std::isinf(schritt))
+        return 1;
+    return std::floor((grenze - start) / schritt) + 1;
+}
+
+// The pieces of a full turn in n steps (schritte::Winkelschritte); the accumulated angle
+// may fall just short of the end once more.
+double Winkelzahl(double n) { return n >= 1 ? n + 1 : 0; }
+
+// A few hundred primitives whatever the parameters: points, rods, arrows, boxes, the
+// auxiliary vectors of planes, lines and circles.
+constexpr double Fest = 500;
+
+double An(bool schalter) { return schalter ? 1 : 0; }
+
+double FunktionAufwand(const Parameter& p)
+{
+    const double xmin = p.Z(2), xmax = p.Z(3), ymin = p.Z(4), ymax = p.Z(5);
+    const double nx = p.G(6), ny = p.G(7);
+    const bool flaeche = p.S(8), gitter = p.S(9);
+    if (!flaeche && !gitter)
+        return 0;
+    const double punkte =
+        Schrittzahl(xmin, (xmax - xmin) / nx, xmax * 1.01) * Schrittzahl(ymin, (ymax - ymin) / ny, ymax * 1.01);
+    // Every point once, two lines and two faces per point.
+    return punkte * (1 + 2 * An(gitter) + 2 * An(flaeche));
+}
+
+double RotationAufwand(const Parameter& p)
+{
+    const double xmin = p.Z(2), xmax = p.Z(3);
+    const double n = p.G(4), m = Winkelzahl(p.G(5));
+    const double dx = (xmax - xmin) / n, grenze = xmax + 1E-6;
+    const double scheiben = Schrittzahl(xmin + dx, dx, grenze), kreise = Schrittzahl(xmin, dx, grenze);
+    const double rand = 2 * scheiben;                  // each slice evaluates both its ends
+    return An(p.S(9)) * (rand + 2 * scheiben * m)      // faces, outside and inside
+           + An(p.S(6)) * (rand + scheiben)            // the curve
+           + An(p.S(7)) * (rand + scheiben * m)        // the curve turned
+           + An(p.S(8)) * (kreise + kreise * m)        // circles of latitude
+           + An(p.S(10)) * (rand + 5 * scheiben * m);  // cylinders: two lids, two rims, a side
+}
+
+// A plane patch of 2n + 1 grid lines each way.
+double EbeneAufwand(double n, bool gitter) { return Fest + (n >= 0 ? An(gitter) * 2 * (2 * n + 1) : 0); }
+
+double KreisAufwand(const Parameter& p)
+{
+    const double stuecke = Winkelzahl(4.0 * p.G(9));
+    const bool flaeche = p.S(10), gitter = p.S(11);
+    const double rohr = p.Z(8) != 0 ? 40 : 1;  // the rim as a tube of two halves of 20 sides, or a line
+    return Fest + stuecke * (rohr + 2 * An(gitter) + 2 * An(flaeche));
+}
+
+double KugelAufwand(const Parameter& p)
+{
+    const bool gitter = p.S(5), flaeche = p.S(6);
+    const double rund = Winkelzahl(4.0 * p.G(7));
+    return rund * (rund / 2 + 1) * (2 * An(gitter) + An(flaeche));  // bands from pole to pole, sectors round
+}
+
+double RundformAufwand(const Parameter& p)
+{
+    const bool gitter = p.S(6), mantel = p.S(7), flaeche = p.S(8);
+    return Fest + Winkelzahl(p.G(10)) * (4 * An(gitter) + 4 * An(mantel) + 6 * An(flaeche));
+}
+
+double FestAufwand(const Parameter&) { return Fest; }
 
 // Box and pyramid read the same parameters, and so do cylinder and cone.
 template <void (TKoSys::*Zeichnen)(bool, bool, tVektor3, double, double, double, bool, bool, const tFarbStufen&) const>
@@ -95,7 +173,8 @@ constexpr std::array<Typzeichner, 15> Zeichner_{{
          const int ny = p.G(7);
          const bool flaeche = p.S(8), gitter = p.S(9);
          k.Funktion3dZeichnen(p.P(1), nx, xmin, xmax, ymin, ymax, ny, flaeche, gitter, s);
-     }},
+     },
+     FunktionAufwand},
     {"Rotationskoerper",
      [](TKoSys& k, const Parameter& p, const tFarbStufen& s) {
          const int n = p.G(4);
@@ -103,7 +182,8 @@ constexpr std::array<Typzeichner, 15> Zeichner_{{
          const int m = p.G(5);
          const bool funktion = p.S(6), fktGitter = p.S(7), rotGitter = p.S(8), flaeche = p.S(9), zylinder = p.S(10);
          k.RotationskoerperZeichnen(p.P(1), n, xmin, xmax, m, funktion, fktGitter, rotGitter, flaeche, zylinder, s);
-     }},
+     },
+     RotationAufwand},
     {"EbenePRF",
      [](TKoSys& k, const Parameter& p, const tFarbStufen& s) {
          const int n = p.G(10);
@@ -111,7 +191,8 @@ constexpr std::array<Typzeichner, 15> Zeichner_{{
          const tVektor3 ort = p.V(1), u = p.V(4), v = p.V(7);
          const bool gitter = p.S(12), vektoren = p.S(13);
          k.EbenePRFZeichnen(n, flaeche, ort, u, v, gitter, vektoren, true, s);
-     }},
+     },
+     [](const Parameter& p) { return EbeneAufwand(p.G(10), p.S(12)); }},
     {"EbenePNF",
      [](TKoSys& k, const Parameter& p, const tFarbStufen& s) {
          const int n = p.G(7);
@@ -119,7 +200,8 @@ constexpr std::array<Typzeichner, 15> Zeichner_{{
          const tVektor3 ort = p.V(1), normale = p.V(4);
          const bool gitter = p.S(9), vektoren = p.S(10);
          k.EbenePNFZeichnen(n, flaeche, ort, normale, gitter, vektoren, true, s);
-     }},
+     },
+     [](const Parameter& p) { return EbeneAufwand(p.G(7), p.S(9)); }},
     {"GeradePRF",
      [](TKoSys& k, const Parameter& p, const tFarbStufen& s) {
          const int n = p.G(8);
@@ -127,7 +209,8 @@ constexpr std::array<Typzeichner, 15> Zeichner_{{
          const tVektor3 ort = p.V(1), u = p.V(4);
          const double r = p.Z(7);
          k.GeradePRFZeichnen(n, vektoren, ort, u, r, s);
-     }},
+     },
+     FestAufwand},
     {"KreisMNF",
      [](TKoSys& k, const Parameter& p, const tFarbStufen& s) {
          const int n = p.G(9);
@@ -136,7 +219,8 @@ constexpr std::array<Typzeichner, 15> Zeichner_{{
          const double r = p.Z(7), rL = p.Z(8);
          const bool gitter = p.S(11), vektoren = p.S(12);
          k.KreisMNFZeichnen(n, flaeche, m, normale, r, rL, gitter, vektoren, true, s);
-     }},
+     },
+     KreisAufwand},
     {"Kugel",
      [](TKoSys& k, const Parameter& p, const tFarbStufen& s) {
          const bool gitter = p.S(5), flaeche = p.S(6);
@@ -144,14 +228,16 @@ constexpr std::array<Typzeichner, 15> Zeichner_{{
          const double r = p.Z(4);
          const int n = p.G(7);
          k.Kugel(gitter, flaeche, m.x, m.y, m.z, r, n, s);
-     }},
+     },
+     KugelAufwand},
     {"Punkt",
      [](TKoSys& k, const Parameter& p, const tFarbStufen& s) {
          VollerTon(s);
          const tVektor3 m = p.V(1);
          const double r = p.Z(4);
          k.Punkt(10, m.x, m.y, m.z, r);
-     }},
+     },
+     FestAufwand},
     {"Strecke",
      [](TKoSys& k, const Parameter& p, const tFarbStufen& s) {
          VollerTon(s);
@@ -161,35 +247,81 @@ constexpr std::array<Typzeichner, 15> Zeichner_{{
              k.Stab(10, a.x, a.y, a.z, b.x, b.y, b.z, r);
          else
              k.Strecke(a.x, a.y, a.z, b.x, b.y, b.z);
-     }},
+     },
+     FestAufwand},
     {"Vektor",
      [](TKoSys& k, const Parameter& p, const tFarbStufen& s) {
          const bool kasten = p.S(8);
          const tVektor3 a = p.V(1), b = p.V(4);
          const double dicke = p.Z(7);
          k.Vektorpfeil(kasten, s, a.x, a.y, a.z, b.x, b.y, b.z, dicke);
-     }},
+     },
+     FestAufwand},
     {"Viereck",
      [](TKoSys& k, const Parameter& p, const tFarbStufen& s) {
          const bool flaeche = p.S(13);
          const tVektor3 p1 = p.V(1), p2 = p.V(4), p3 = p.V(7), p4 = p.V(10);
          k.ViereckZeichnen(flaeche, s, p1, p2, p3, p4);
-     }},
-    {"Quader", Kastenform<&TKoSys::QuaderZeichnen>},
-    {"Pyramide", Kastenform<&TKoSys::PyramideZeichnen>},
-    {"Zylinder", Rundform<&TKoSys::ZylinderZeichnen>},
-    {"Kegel", Rundform<&TKoSys::KegelZeichnen>},
+     },
+     FestAufwand},
+    {"Quader", Kastenform<&TKoSys::QuaderZeichnen>, FestAufwand},
+    {"Pyramide", Kastenform<&TKoSys::PyramideZeichnen>, FestAufwand},
+    {"Zylinder", Rundform<&TKoSys::ZylinderZeichnen>, RundformAufwand},
+    {"Kegel", Rundform<&TKoSys::KegelZeichnen>, RundformAufwand},
 }};
+
+const Typzeichner* TypzeichnerSuchen(std::string_view typname)
+{
+    for (const Typzeichner& t : Zeichner_)
+        if (t.Name == typname)
+            return &t;
+    return nullptr;
+}
+
+// 1234567 as "1.234.567"; beyond any real count just "mehr als 10¹⁵".
+std::string Anzahltext(double n)
+{
+    if (!(n < 1e15))
+        return "mehr als 1.000.000.000.000.000";
+    std::string ziffern = std::to_string(static_cast<long long>(std::ceil(n)));
+    for (std::size_t i = ziffern.size(); i > 3; i -= 3)
+        ziffern.insert(i - 3, ".");
+    return ziffern;
+}
 
 }  // namespace
 
+std::optional<double> ObjektAufwand(const t3DObjekt& objekt)
+{
+    const Typzeichner* t = TypzeichnerSuchen(objekt.Typname);
+    if (!t)
+        return std::nullopt;
+    try {
+        return t->Kosten(Parameter(objekt));
+    } catch (const KonvertierungsFehler&) {
+        return std::nullopt;
+    }
+}
+
+std::optional<std::string> AufwandPruefen(const t3DObjekt& objekt)
+{
+    const std::optional<double> aufwand = ObjektAufwand(objekt);
+    if (!aufwand || !(*aufwand > AufwandMax))  // NaN comes from ranges that draw next to nothing
+        return std::nullopt;
+    return "Das Objekt „" + objekt.Typname + "“ wäre zu aufwendig: Es bräuchte " + Anzahltext(*aufwand) +
+           " Punkte und Zeichenteile, erlaubt sind höchstens " + Anzahltext(AufwandMax) +
+           ". Bitte weniger Schritte wählen.";
+}
+
 void ObjektZeichnen(TKoSys& k, const t3DObjekt& objekt)
 {
-    for (const Typzeichner& t : Zeichner_)
-        if (t.Name == objekt.Typname) {
-            t.Zeichnen(k, Parameter(objekt), objekt.Stufen());
-            return;
-        }
+    const Typzeichner* t = TypzeichnerSuchen(objekt.Typname);
+    if (!t)
+        return;
+    const Parameter p(objekt);
+    if (const double aufwand = t->Kosten(p); aufwand > AufwandMax)
+        throw AufwandFehler(*AufwandPruefen(objekt));
+    t->Zeichnen(k, p, objekt.Stufen());
 }
 
 void ObjekteZeichnen(TKoSys& k, tModus modus, const tObjektliste& liste, const t3DObjekt& vorschau)

@@ -175,6 +175,16 @@ QString TObjektEditor::Wert(int zeile) const { return grid_->item(zeile, 1)->tex
 
 void TObjektEditor::ZelleAendern(int zeile, const QString& text) { grid_->item(zeile, 1)->setText(text); }
 
+void TObjektEditor::ParameterSetzen(int zeile, std::string neu)
+{
+    const std::size_t index = static_cast<std::size_t>(zeile - 1);
+    tZeilenwert wert = ImAufwand(programm_.VorschauObjekt, index, Name(zeile).toStdString(), std::move(neu));
+    ZelleAendern(zeile, QString::fromStdString(wert.text));
+    programm_.VorschauObjekt.Parameter[index] = std::move(wert.text);
+    if (wert.meldung)
+        Fehlermeldung(QString::fromStdString(*wert.meldung), grid_->window());
+}
+
 void TObjektEditor::FarbeZeigen(const QColor& farbe)
 {
     farbe_ = farbe;
@@ -258,11 +268,12 @@ void TObjektEditor::ObjEdSAGridClick()
     if (p < 1 || p >= Zeilen)
         return;
     const std::string name = Name(p).toStdString();
-    const std::string neu = ZeileUebernehmen(name, Wert(p).toStdString());
-    ZelleAendern(p, QString::fromStdString(neu));
-    if (name.empty())
+    std::string neu = ZeileUebernehmen(name, Wert(p).toStdString());
+    if (name.empty()) {
+        ZelleAendern(p, QString::fromStdString(neu));
         return;
-    programm_.VorschauObjekt.Parameter[static_cast<std::size_t>(p - 1)] = neu;
+    }
+    ParameterSetzen(p, std::move(neu));
     umgebung_.zeichnen();
 }
 
@@ -274,8 +285,7 @@ void TObjektEditor::ObjEdPlusMinusSpeedButtonClick(double schritt)
     const std::optional<std::string> neu = WertSchritt(Name(r).toStdString(), Wert(r).toStdString(), schritt);
     if (!neu)
         return;
-    ZelleAendern(r, QString::fromStdString(*neu));
-    programm_.VorschauObjekt.Parameter[static_cast<std::size_t>(r - 1)] = *neu;
+    ParameterSetzen(r, *neu);
     umgebung_.zeichnen();
 }
 
@@ -283,10 +293,8 @@ void TObjektEditor::ObjEdSAGridDblClick()
 {
     const int r = grid_->currentRow();
     if (r >= 1 && r < Zeilen) {
-        if (const auto neu = SchalterUmschalten(Name(r).toStdString(), Wert(r).toStdString())) {
-            ZelleAendern(r, QString::fromStdString(*neu));
-            programm_.VorschauObjekt.Parameter[static_cast<std::size_t>(r - 1)] = *neu;
-        }
+        if (const auto neu = SchalterUmschalten(Name(r).toStdString(), Wert(r).toStdString()))
+            ParameterSetzen(r, *neu);
     }
     umgebung_.zeichnen();
 }

@@ -69,6 +69,9 @@ private:
     void ZellenLeeren();
     void FarbeZeigen(const QColor& farbe);
     void ZelleAendern(int zeile, const QString& text);
+    // Sets row `zeile` (1..20) of the cell and the object under edit to `neu`, kept within
+    // the work an object may cost; a refusal is told in a box after the row is restored.
+    void ParameterSetzen(int zeile, std::string neu);
     QString Name(int zeile) const;
     QString Wert(int zeile) const;
     // The current cell moved: from a name or the heading on to the value beside it,
