@@ -1,7 +1,8 @@
 // Reads arbitrary bytes as an object list file. Whatever the reader accepts must come back
 // unchanged through the writer: the list written and read again is the same list, and
-// writing that gives the same bytes. A refusal must be the file error with a message;
-// any other exception ends the run as a crash.
+// writing that gives the same bytes; and every entry it accepts draws within the work an
+// object may cost. A refusal must be the file error with a message; any other exception
+// ends the run as a crash.
 
 #include <cstdint>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "objects/objektdatei.h"
+#include "objects/objektzeichnen.h"
 
 using namespace orbisto;
 
@@ -35,8 +37,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
         Check(*e.what() != '\0', "a refusal without a message");
         return 0;
     }
-    for (std::int32_t i = 1; i <= liste.ObjektAnzahl(); ++i)
+    for (std::int32_t i = 1; i <= liste.ObjektAnzahl(); ++i) {
         Check(!liste[i].Vor, "an entry read with its Vor mark set");
+        Check(!AufwandPruefen(liste[i]), "an entry read that costs more than the drawing allows");
+    }
 
     const std::string text = ObjektlisteText(liste);  // what was read can always be written
     const tObjektliste wieder = ObjektlisteLesen(text);
