@@ -90,6 +90,10 @@ constexpr double Fest = 500;
 
 double An(bool schalter) { return schalter ? 1 : 0; }
 
+// The work of a part that is drawn only when its switch is on (0 then, even when the part
+// would be infinite).
+double Wenn(bool schalter, double aufwand) { return schalter ? aufwand : 0; }
+
 double FunktionAufwand(const Parameter& p)
 {
     const double xmin = p.Z(2), xmax = p.Z(3), ymin = p.Z(4), ymax = p.Z(5);
@@ -109,12 +113,12 @@ double RotationAufwand(const Parameter& p)
     const double n = p.G(4), m = Winkelzahl(p.G(5));
     const double dx = (xmax - xmin) / n, grenze = xmax + 1E-6;
     const double scheiben = Schrittzahl(xmin + dx, dx, grenze), kreise = Schrittzahl(xmin, dx, grenze);
-    const double rand = 2 * scheiben;                  // each slice evaluates both its ends
-    return An(p.S(9)) * (rand + 2 * scheiben * m)      // faces, outside and inside
-           + An(p.S(6)) * (rand + scheiben)            // the curve
-           + An(p.S(7)) * (rand + scheiben * m)        // the curve turned
-           + An(p.S(8)) * (kreise + kreise * m)        // circles of latitude
-           + An(p.S(10)) * (rand + 5 * scheiben * m);  // cylinders: two lids, two rims, a side
+    const double rand = 2 * scheiben;                 // each slice evaluates both its ends
+    return Wenn(p.S(9), rand + 2 * scheiben * m)      // faces, outside and inside
+           + Wenn(p.S(6), rand + scheiben)            // the curve
+           + Wenn(p.S(7), rand + scheiben * m)        // the curve turned
+           + Wenn(p.S(8), kreise + kreise * m)        // circles of latitude
+           + Wenn(p.S(10), rand + 5 * scheiben * m);  // cylinders: two lids, two rims, a side
 }
 
 // A plane patch of 2n + 1 grid lines each way.
@@ -306,7 +310,7 @@ std::optional<double> ObjektAufwand(const t3DObjekt& objekt)
 std::optional<std::string> AufwandPruefen(const t3DObjekt& objekt)
 {
     const std::optional<double> aufwand = ObjektAufwand(objekt);
-    if (!aufwand || !(*aufwand > AufwandMax))  // NaN comes from ranges that draw next to nothing
+    if (!aufwand || *aufwand <= AufwandMax)
         return std::nullopt;
     return "Das Objekt „" + objekt.Typname + "“ wäre zu aufwendig: Es bräuchte " + Anzahltext(*aufwand) +
            " Punkte und Zeichenteile, erlaubt sind höchstens " + Anzahltext(AufwandMax) +
@@ -319,7 +323,7 @@ void ObjektZeichnen(TKoSys& k, const t3DObjekt& objekt)
     if (!t)
         return;
     const Parameter p(objekt);
-    if (const double aufwand = t->Kosten(p); aufwand > AufwandMax)
+    if (const double aufwand = t->Kosten(p); !(aufwand <= AufwandMax))
         throw AufwandFehler(*AufwandPruefen(objekt));
     t->Zeichnen(k, p, objekt.Stufen());
 }
