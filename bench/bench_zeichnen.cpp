@@ -27,7 +27,9 @@
 //
 // Cases: DefaultView and AllOn (the coordinate system alone, default and every switch on);
 // Surface (the default z = f(x,y) object), Surface200 (sin(x)*cos(y) in 200 x 200 cells with
-// grid and surface), AllTypes (one object of each of the fifteen types with its defaults);
+// grid and surface), AllTypes (one object of each of the fifteen types with its defaults),
+// SphereAtLimit and SurfaceAtLimit (a sphere with grid and faces, and sin(x)*cos(y), each
+// with the most steps the work limit of one object allows);
 // the scene "Ebene Wellen", which redraws on every tick of its timer (100 ms by default) and
 // compiles its formula on every pass: WavesLinear (its start settings), WavesInterference
 // ("P1 + P2 (Interferenz)" with grid and surface) and WavesLargest (the same over the largest
@@ -138,6 +140,26 @@ void Surface200(Programm& p)
     o.Parameter[5] = o.Parameter[6] = "200";
     p.Objektliste.ObjektAnhaengen(o);
 }
+
+// The finest object of a type the work limit allows: its step parameters (1-based
+// positions) lowered together from 400 until the object is within the limit.
+void AmLimit(Programm& p, const std::string& typ, std::initializer_list<std::pair<std::size_t, const char*>> setzen,
+             std::initializer_list<std::size_t> schritte)
+{
+    t3DObjekt o = Vorgabe(p, typ, 0xFFFF00);
+    for (const auto& s : setzen)
+        o.Parameter[s.first - 1] = s.second;
+    for (int n = 400; n > 1; --n) {
+        for (std::size_t k : schritte)
+            o.Parameter[k - 1] = std::to_string(n);
+        if (!AufwandPruefen(o))
+            break;
+    }
+    p.Objektliste.ObjektAnhaengen(o);
+}
+
+void SphereAtLimit(Programm& p) { AmLimit(p, "Kugel", {{6, "1"}}, {7}); }
+void SurfaceAtLimit(Programm& p) { AmLimit(p, "Funktion3d", {{1, "sin(x)*cos(y)"}}, {6, 7}); }
 
 void AllTypes(Programm& p)
 {
@@ -543,6 +565,8 @@ const Fall kFaelle[] = {
     {"Surface", Surface, 1},
     {"Surface200", Surface200, 30},
     {"AllTypes", AllTypes, 1},
+    {"SphereAtLimit", SphereAtLimit, 30},
+    {"SurfaceAtLimit", SurfaceAtLimit, 30},
     {"WavesLinear", WavesLinear, 1},
     {"WavesInterference", WavesInterference, 10},
     {"WavesLargest", WavesLargest, 30},
