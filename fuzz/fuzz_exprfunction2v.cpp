@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <string>
 #include <string_view>
 
 #include "expr/compileexpr.h"
@@ -72,7 +73,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             f->Eval(1, 2);
             Check(false, "Eval of a faulty formula did not raise");
         } catch (const AllgemeinerFehler& error) {
-            Check(std::strcmp(error.what(), "Cannot evaluate expression due to a syntax error.") == 0, "message");
+            const std::string erwartet = e.errorCode == eeTooDeep
+                                             ? "Die Formel ist zu tief geschachtelt (höchstens " +
+                                                   std::to_string(kMaxNesting) + " Ebenen)"
+                                             : "Cannot evaluate expression due to a syntax error.";
+            Check(error.what() == erwartet, "message");
         }
         return 0;
     }

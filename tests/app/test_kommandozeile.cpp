@@ -5,10 +5,12 @@
 
 #include "app/startlisten.h"
 #include "boxbeantworter.h"
+#include "core/dateien.h"
 #include "headlessframe.h"
 #include "objects/objektdatei.h"
 #include "programm/programm.h"
 #include "programm/zeichnen.h"
+#include "widgets/dateinamen.h"
 #include "windows/orbisto2013_form.h"
 
 #include <QDir>
@@ -18,7 +20,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
 #include <memory>
+#include <string>
 
 using namespace orbisto;
 
@@ -50,6 +57,26 @@ Lauf starten(const QString& ordner, const QStringList& argumente, const QString&
     return lauf;
 }
 
+// Runs the program through the shell, so that arguments can be bytes that are not UTF-8:
+// `befehl` is a shell command line in which $0 is the program.
+Lauf roh(const QString& ordner, const QString& befehl, const QString& programm = QStringLiteral(ORBISTO_PROGRAMM))
+{
+    QProcess p;
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "XAUTHORITY", "QT_QPA_PLATFORM"})
+        umgebung.remove(QString::fromLatin1(name));
+    p.setProcessEnvironment(umgebung);
+    p.setWorkingDirectory(ordner);
+    p.start(QStringLiteral("/bin/sh"), {"-c", befehl, programm});
+    Lauf lauf;
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
+        return lauf;
+    lauf.status = p.exitCode();
+    lauf.aus = QString::fromLatin1(p.readAllStandardOutput());  // bytes, one character each
+    lauf.fehler = QString::fromUtf8(p.readAllStandardError());
+    return lauf;
+}
+
 void schreiben(const QString& datei, const QByteArray& inhalt)
 {
     QFile f(datei);
@@ -69,6 +96,10 @@ class TestKommandozeile : public QObject {
     std::unique_ptr<QTemporaryDir> ordner;
 
     QString pfad(const QString& name) const { return ordner->filePath(name); }
+    std::string bytes(const std::string& name) const
+    {
+        return QFile::encodeName(ordner->path()).toStdString() + "/" + name;
+    }
 
 private slots:
     void init()
@@ -82,6 +113,9 @@ private slots:
         QVERIFY(QDir(ordner->path()).mkdir("bilder"));
         schreiben(pfad("bilder/alt.png"), "alt");
     }
+
+    // Qt cannot remove a file whose name it cannot say.
+    void cleanup() { std::filesystem::remove_all(QFile::encodeName(ordner->path()).toStdString()); }
 
     void helpAndVersion()
     {
@@ -177,6 +211,91 @@ private slots:
         QFile alt(pfad("bilder/alt.png"));
         QVERIFY(alt.open(QIODevice::ReadOnly));
         QCOMPARE(alt.readAll(), QByteArray("alt"));
+    }
+
+    // What no list can be is refused at once, with the reason in German; the pictures stay.
+    void hostileFilesAreRefusedWithoutWaiting_data()
+    {
+        QTest::addColumn<QStringList>("argumente");
+        QTest::addColumn<QString>("meldung");
+        const QString ziel = QStringLiteral("bilder/alt.png");
+        QTest::newRow("list is a pipe") << QStringList{"--bild", ziel, "pipe.o3d"}
+                                        << "Die Datei „pipe.o3d“ konnte nicht gelesen werden: Das ist eine Pipe (FIFO)";
+        QTest::newRow("list is a device")
+            << QStringList{"--bild", ziel, "/dev/null"} << "„/dev/null“ konnte nicht gelesen werden: Das ist ein Gerät";
+        QTest::newRow("list is a loop of links")
+            << QStringList{"--bild", ziel, "schleife.o3d"}
+            << "„schleife.o3d“ konnte nicht gelesen werden: Zu viele symbolische Links hintereinander";
+        QTest::newRow("picture is write-protected")
+            << QStringList{"--bild", "bilder/geschuetzt.png", "gut.o3d"}
+            << "Die Grafik konnte nicht in „bilder/geschuetzt.png“ gespeichert werden: Zugriff verweigert";
+        QTest::newRow("picture is a pipe") << QStringList{"--bild", "bilder/pipe.png", "gut.o3d"}
+                                           << "„bilder/pipe.png“ gespeichert werden: Das ist eine Pipe (FIFO)";
+    }
+
+    void hostileFilesAreRefusedWithoutWaiting()
+    {
+        QFETCH(QStringList, argumente);
+        QFETCH(QString, meldung);
+        for (const char* name : {"pipe.o3d", "bilder/pipe.png"})
+            QCOMPARE(::mkfifo(bytes(name).c_str(), 0644), 0);
+        QCOMPARE(::symlink("schleife.o3d", bytes("schleife.o3d").c_str()), 0);
+        schreiben(pfad("bilder/geschuetzt.png"), "alt");
+        QVERIFY(QFile::setPermissions(pfad("bilder/geschuetzt.png"), QFile::ReadOwner | QFile::ReadOther));
+        const QStringList vorher = QDir(pfad("bilder")).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+
+        const Lauf lauf = starten(ordner->path(), argumente);  // a process that waits is ended after a minute
+        QCOMPARE(lauf.status, 1);
+        QVERIFY2(lauf.fehler.startsWith("orbisto: ") && lauf.fehler.contains(meldung), qPrintable(lauf.fehler));
+        QCOMPARE(QDir(pfad("bilder")).entryList(QDir::AllEntries | QDir::Hidden | QDir::System), vorher);
+        QFile geschuetzt(pfad("bilder/geschuetzt.png"));
+        QVERIFY(geschuetzt.open(QIODevice::ReadOnly));
+        QCOMPARE(geschuetzt.readAll(), QByteArray("alt"));
+    }
+
+    // File names are bytes: a name that is not UTF-8 is read and written as it is.
+    void namesThatAreNoUtf8MakePictures_data()
+    {
+        QTest::addColumn<QString>("argumente");  // for the shell; printf makes the bytes
+        QTest::addColumn<QByteArray>("bild");
+        QTest::newRow("one picture") << R"sh(--bild "$(printf 'bild\344.png')" "$(printf 'liste\344.o3d')")sh"
+                                     << QByteArray("bild\xE4.png");
+        QTest::newRow("into a folder") << R"sh(--bild bilder "$(printf 'liste\344.o3d')")sh"
+                                       << QByteArray("bilder/liste\xE4.png");
+    }
+
+    void namesThatAreNoUtf8MakePictures()
+    {
+        QFETCH(QString, argumente);
+        QFETCH(QByteArray, bild);
+        QVERIFY(DateiErsetzen(bytes("liste\xE4.o3d"), ZweiKugeln.toStdString()) == std::error_code());
+        const Lauf lauf = roh(ordner->path(), "exec \"$0\" " + argumente);
+        QVERIFY2(lauf.status == 0, qPrintable(lauf.fehler));
+        std::string png;
+        QVERIFY(!DateiLesen(bytes(bild.toStdString()), 1 << 20, png));
+        QVERIFY(png.starts_with("\x89PNG"));
+    }
+
+    // The window's lists come from Qt's arguments, which lose the bytes: the lists named
+    // on the command line get theirs back, Qt's own options taken out.
+    void theWindowGetsTheListsBytes()
+    {
+        const Lauf lauf = roh(
+            ordner->path(),
+            R"sh(exec "$0" -platform offscreen "$(printf 'liste\344.o3d')" -style fusion "$(printf 'b\366se.o3d')")sh",
+            QStringLiteral(ORBISTO_ARGUMENTE));
+        QCOMPARE(lauf.status, 0);
+        QCOMPARE(lauf.aus, QString::fromLatin1("liste\xE4.o3d\nb\xF6se.o3d\n"));
+    }
+
+    void aListWhoseNameIsNoUtf8OpensInTheWindow()
+    {
+        QVERIFY(DateiErsetzen(bytes("liste\xE4.o3d"), ZweiKugeln.toStdString()) == std::error_code());
+        Programm programm;
+        TOrbisto2013Form form(programm);
+        ListenBeimStartOeffnen(form, {DateinameText(bytes("liste\xE4.o3d"))});
+        QCOMPARE(programm.Objektliste.ObjektAnzahl(), 2);
+        QCOMPARE(programm.ListenDatei, bytes("liste\xE4.o3d"));
     }
 
     // The window opens the list it was started with; one it cannot read is told, and the

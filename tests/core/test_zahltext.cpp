@@ -73,6 +73,16 @@ TEST(TextZahl, RejectsEverythingElseWithTheGermanMessage)
             EXPECT_EQ(std::string(e.what()), std::string("'") + t + "' ist kein gültiger Gleitkommawert");
         }
     }
+
+    // A long text is quoted only in part; the error still carries all of it.
+    const std::string lang = "1,5" + std::string(200000, 'x');
+    try {
+        TextZahl(lang);
+        ADD_FAILURE() << "accepted a long text";
+    } catch (const KonvertierungsFehler& e) {
+        EXPECT_EQ(std::string(e.what()), "'1,5" + std::string(37, 'x') + "…' ist kein gültiger Gleitkommawert");
+        EXPECT_EQ(e.text(), lang);
+    }
 }
 
 TEST(TextZahl, RoundTripsThroughTheGeneralFormat)

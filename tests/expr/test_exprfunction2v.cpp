@@ -366,6 +366,21 @@ TEST(ExprFunction2V, AbsurdFormulasAreRefusedAsSyntaxErrors)
          }(),
          eeTooLong},
         {"2^" + std::string(300, '(') + "x" + std::string(300, ')'), eeTooDeep},
+        {std::string(256, '(') + "x" + std::string(256, ')'), eeTooDeep},
+        {[&] {
+             std::string s;
+             while (s.size() < 10 * mb)
+                 s += "sin(";
+             return s;
+         }(),
+         eeTooDeep},
+        {[&] {
+             std::string s;
+             while (s.size() < mb)
+                 s += "x^";
+             return s + "x";
+         }(),
+         eeTooDeep},
         {std::string(mb, ' '), eeOperandExpected},
     };
     for (const Case& c : cases) {
@@ -373,9 +388,20 @@ TEST(ExprFunction2V, AbsurdFormulasAreRefusedAsSyntaxErrors)
         const IExprFunction2V f = NewFunction2V(c.formula);
         EXPECT_FALSE(f->IsValid());
         EXPECT_EQ(f->ErrorInfo().code, c.code) << f->ErrorMessage();
-        EXPECT_THROW(f->Eval(0, 0), AllgemeinerFehler);
+        // What the user is shown: nesting beyond the limit is said in plain words.
+        const std::string meldung = c.code == eeTooDeep ? "Die Formel ist zu tief geschachtelt (höchstens 256 Ebenen)"
+                                                        : "Cannot evaluate expression due to a syntax error.";
+        try {
+            f->Eval(0, 0);
+            ADD_FAILURE() << "no error raised";
+        } catch (const AllgemeinerFehler& e) {
+            EXPECT_EQ(e.what(), meldung);
+        }
+        EXPECT_THROW(f->EvalPortable(0, 0), AllgemeinerFehler);
     }
     EXPECT_EQ(NewFunction2V(std::string(300, '('))->ErrorMessage(), "Error on char 256: Expression nested too deeply");
+    // One level less is a formula like any other.
+    EXPECT_EQ(NewFunction2V(std::string(255, '(') + "x" + std::string(255, ')'))->Eval(2, 0), 2);
     // A number of a million digits is still a number.
     EXPECT_EQ(NewFunction2V(std::string(mb, '7'))->Eval(0, 0), kInf);
     EXPECT_EQ(NewFunction2V("0," + std::string(mb, '0') + "1+x")->Eval(1, 0), 1);

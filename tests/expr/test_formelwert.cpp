@@ -182,6 +182,15 @@ TEST(FormelWert, ConversionErrorNamesThePart)
     } catch (const KonvertierungsFehler& e) {
         EXPECT_STREQ(e.what(), "'X' ist kein gültiger Gleitkommawert");
     }
+    // A long part is quoted only in part.
+    const std::string teil = "(" + std::string(50000, 'y') + ")";
+    try {
+        FormelWert("3*" + teil + "+x", 1);
+        FAIL() << "no error";
+    } catch (const KonvertierungsFehler& e) {
+        EXPECT_EQ(std::string(e.what()), "'" + std::string(40, 'y') + "…' ist kein gültiger Gleitkommawert");
+        EXPECT_EQ(e.text(), std::string(50000, 'y'));
+    }
 }
 
 TEST(FormelWert, ErrorValueBitPattern)
@@ -293,23 +302,76 @@ TEST(FormelWert, LargeFormulas)
     EXPECT_EQ(FormelWert(formel, 3), erwartet);
 }
 
-TEST(FormelWert, TooDeepNestingIsRefused)
+TEST(FormelWert, FormulasBeyondTheLimitsAreRefusedWithAShortGermanMessage)
 {
-    std::string funktionen, kette = "x";
-    for (int i = 0; i < 5000; ++i) {
-        funktionen += "abs";
-        kette = "1+(" + kette + ")";
-    }
-    const std::string klammern(100000, '(');
-    const std::string zuTief[] = {klammern, klammern + "x" + std::string(100000, ')'), funktionen + "x", kette};
-    for (const std::string& formel : zuTief) {
-        try {
-            FormelWert(formel, 1);
-            ADD_FAILURE() << "accepted " << formel.substr(0, 20);
-        } catch (const KonvertierungsFehler& e) {
-            // names the part where the nesting became too deep
-            EXPECT_FALSE(e.text().empty());
-            EXPECT_NE(formel.find(e.text()), std::string::npos);
+    const std::string zuTief = "Die Formel ist zu tief geschachtelt (höchstens 1000 Ebenen)";
+    const std::string zuLang = "Die Formel ist zu lang (höchstens 65536 Zeichen)";
+    const auto mal = [](const std::string& stueck, std::size_t n) {
+        std::string s;
+        for (std::size_t i = 0; i < n; ++i)
+            s += stueck;
+        return s;
+    };
+    const auto klammern = [&](const std::string& auf, const std::string& innen, std::size_t n) {
+        return mal(auf, n) + innen + std::string(n, ')');
+    };
+    const std::size_t mb10 = std::size_t(10) << 20;
+    struct Fall {
+        std::string formel;
+        std::string meldung;
+    };
+    const Fall faelle[] = {
+        // nested within the length limit: the translation meets the level limit
+        {mal("abs", 5000) + "x", zuTief},
+        {klammern("1+(", "x", 5000), zuTief},
+        {klammern("sin(", "x", 600), zuTief},
+        {klammern("-(", "x", 1100), zuTief},
+        // nested beyond it: the parentheses alone say what is wrong
+        {std::string(100000, '('), zuTief},
+        {klammern("(", "x", 100000), zuTief},
+        {mal("sin(", mb10 / 4), zuTief},
+        // long but flat
+        {mal("x+", mb10 / 2) + "x", zuLang},
+        {std::string(mb10, '-') + "x", zuLang},
+        {mal("x^", 32768) + "x", zuLang},  // 65537 characters
+    };
+    for (const Fall& f : faelle) {
+        for (int mal = 0; mal < 2; ++mal) {  // the second time from the store, where there is one
+            try {
+                FormelWert(f.formel, 1);
+                ADD_FAILURE() << "accepted " << f.formel.substr(0, 20);
+            } catch (const KonvertierungsFehler& e) {
+                // Still a conversion error naming the part refused, so its handlers see it.
+                EXPECT_EQ(e.what(), f.meldung) << f.formel.substr(0, 20);
+                EXPECT_FALSE(e.text().empty());
+                EXPECT_NE(f.formel.find(e.text()), std::string::npos);
+            }
         }
+    }
+}
+
+TEST(FormelWert, FormulasWithinTheLimitsAreRead)
+{
+    // 250 nested parentheses, far more than any formula of a lesson.
+    std::string formel = "x";
+    for (int i = 0; i < 250; ++i)
+        formel = "1+(" + formel + ")";
+    EXPECT_EQ(FormelWert(formel, 0.5L), 250.5L);
+
+    // The length counts characters, not bytes: 65536 of them pass, whatever their bytes.
+    std::string summe = " 1";
+    while (summe.size() < FormelLaengeMax)
+        summe += "+x";
+    ASSERT_EQ(summe.size(), FormelLaengeMax);
+    EXPECT_EQ(FormelWert(summe, 2), 2 * 32767 + 1);
+
+    std::string umlaute;
+    for (std::size_t i = 0; i < FormelLaengeMax; ++i)
+        umlaute += "ä";
+    try {
+        FormelWert(umlaute, 0);
+        ADD_FAILURE() << "accepted a text of umlauts";
+    } catch (const KonvertierungsFehler& e) {
+        EXPECT_STREQ(e.what(), ("'" + umlaute.substr(0, 40) + "…' ist kein gültiger Gleitkommawert").c_str());
     }
 }

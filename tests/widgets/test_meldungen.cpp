@@ -10,8 +10,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <cerrno>
 #include <functional>
+#include <new>
 #include <stdexcept>
+#include <system_error>
 
 Q_DECLARE_METATYPE(std::function<void()>)
 Q_DECLARE_METATYPE(orbisto::tAntwort)
@@ -157,6 +160,12 @@ void TestMeldungen::catchingHandlerErrors_data()
                                     << false << QStringList{"Syntaxfehler bei \"(\""};
     QTest::newRow("other error") << std::function<void()>([] { throw 42; }) << false
                                  << QStringList{"Unbekannter Fehler"};
+    // The library's exceptions speak English; the box speaks German.
+    QTest::newRow("out of memory") << std::function<void()>([] { throw std::bad_alloc(); }) << false
+                                   << QStringList{"Nicht genug Arbeitsspeicher"};
+    QTest::newRow("system error")
+        << std::function<void()>([] { throw std::system_error(ELOOP, std::generic_category(), "open"); }) << false
+        << QStringList{"Fehler des Systems: Zu viele symbolische Links hintereinander, vermutlich eine Schleife"};
 }
 
 void TestMeldungen::catchingHandlerErrors()

@@ -3,6 +3,7 @@
 // or a failed save leaves behind, the mouse lock after loading and the file dialogs.
 
 #include "boxbeantworter.h"
+#include "dateidialogsuche.h"
 #include "fensterpruefung.h"
 #include "programm/programm.h"
 #include "widgets/dateidialog.h"
@@ -94,20 +95,6 @@ bool Schreiben(const QString& pfad, const QByteArray& inhalt)
 {
     QFile datei(pfad);
     return datei.open(QIODevice::WriteOnly) && datei.write(inhalt) == inhalt.size();
-}
-
-// Runs `tun` on the next file dialog that becomes the modal window.
-void BeiDateiDialog(QObject* besitzer, std::function<void(QFileDialog*)> tun)
-{
-    auto* suche = new QTimer(besitzer);
-    QObject::connect(suche, &QTimer::timeout, besitzer, [suche, tun] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            suche->deleteLater();
-            suche->stop();
-            tun(dialog);
-        }
-    });
-    suche->start(10);
 }
 
 }  // namespace

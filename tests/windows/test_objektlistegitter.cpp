@@ -321,6 +321,29 @@ private slots:
         QVERIFY(gitter->viewport()->findChildren<QWidget*>().isEmpty());  // no cell editor opened
     }
 
+    void aHugeFieldIsShownShortened()
+    {
+        // Fields of 10 MB: Qt measures a cell's whole text on every paint, which took tens of
+        // seconds, so the grid must hand it only the beginning.
+        const std::size_t mb10 = std::size_t(10) << 20;
+        t3DObjekt e = Eintrag("", 0x000000FF, false, false, {"1"});
+        e.Typname = std::string(mb10, 'K');
+        e.Parameter[1] = "x+" + std::string(mb10, '1');
+        e.Parameter[2] = std::string(255, 'a') + "äb";  // the cut falls inside "ä"
+        e.Parameter[3] = std::string(256, 'z');         // as long as a cell shows: whole
+        Fuellen({e});
+        gitter->resizeColumnToContents(3);  // measures the texts, as a widened column would
+        gitter->viewport()->repaint();
+
+        const QStringList zeile = Zeile(0);
+        QCOMPARE(zeile[2], QString(256, 'K') + QStringLiteral("…"));
+        QCOMPARE(zeile[3], QStringLiteral("1"));
+        QCOMPARE(zeile[4], QStringLiteral("x+") + QString(254, '1') + QStringLiteral("…"));
+        QCOMPARE(zeile[5], QString(255, 'a') + QStringLiteral("…"));
+        QCOMPARE(zeile[6], QString(256, 'z'));
+        QCOMPARE(programm->Objektliste[1].Typname.size(), mb10);  // the list keeps it all
+    }
+
     void theHeaderColourFollowsTheMode_data()
     {
         QTest::addColumn<int>("modus");

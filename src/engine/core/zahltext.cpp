@@ -1,5 +1,7 @@
 #include "core/zahltext.h"
 
+#include "core/zitat.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -10,13 +12,7 @@ namespace orbisto {
 
 namespace {
 
-std::string fehlerText(std::string_view text)
-{
-    std::string s = "'";
-    s.append(text);
-    s += "' ist kein gültiger Gleitkommawert";
-    return s;
-}
+std::string fehlerText(std::string_view text) { return Zitat(text) + " ist kein gültiger Gleitkommawert"; }
 
 bool istLeer(char c) { return c == ' ' || c == '\t'; }
 

@@ -39,7 +39,13 @@ long double TExprFunction2V::EvalPortable(long double x, long double y) const
     return program_.Run(x, y);
 }
 
-void TExprFunction2V::SyntaxError() { throw AllgemeinerFehler("Cannot evaluate expression due to a syntax error."); }
+void TExprFunction2V::SyntaxError() const
+{
+    if (errorCode_ == eeTooDeep)
+        throw AllgemeinerFehler("Die Formel ist zu tief geschachtelt (höchstens " + std::to_string(kMaxNesting) +
+                                " Ebenen)");
+    throw AllgemeinerFehler("Cannot evaluate expression due to a syntax error.");
+}
 
 IExprFunction2V NewFunction2V(std::string_view formula, std::string_view var1, std::string_view var2)
 {

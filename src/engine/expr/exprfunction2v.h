@@ -2,7 +2,10 @@
 // Compiled formulas of two variables. NewFunction2V parses a formula once and turns it
 // into code that Eval runs without parsing, string handling or allocation. A syntax
 // error never raises at construction; it is kept (IsValid, ErrorInfo, ErrorMessage)
-// and raises AllgemeinerFehler at the first Eval.
+// and raises AllgemeinerFehler at the first Eval: "Cannot evaluate expression due to a
+// syntax error.", or for a formula nested beyond the parser's limit (kMaxNesting) "Die
+// Formel ist zu tief geschachtelt (höchstens 256 Ebenen)", since that one is no typing
+// mistake a user could find.
 //
 // Callers hold a function through IExprFunction2V, a shared reference: assigning
 // another function releases the previous one, and the last reference frees the
@@ -63,7 +66,7 @@ public:
     long double EvalPortable(long double x, long double y) const;
 
 private:
-    [[noreturn]] static void SyntaxError();
+    [[noreturn]] void SyntaxError() const;
 
 #if ORBISTO_EXPR_JIT
     ExprEntry code_ = nullptr;

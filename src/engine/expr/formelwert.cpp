@@ -2,6 +2,8 @@
 
 #include "expr/formelwert_programm.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -53,8 +55,31 @@ void merken(const std::string& text, const FormelProgramm* p)
     zuletzt[naechsterPlatz++ % std::size(zuletzt)] = {text.data(), text.size(), p};
 }
 
+// Refuses a formula of more than FormelLaengeMax characters. Its text is not even
+// hashed: a formula of megabytes would take seconds to read, and a program that long is
+// never stored, so every call would read it again. When its parentheses alone nest
+// deeper than any formula may, that is what it is told, since shortening it would not do.
+void laengePruefen(std::string_view formel)
+{
+    if (formel.size() <= FormelLaengeMax)
+        return;
+    std::size_t zeichen = 0;
+    std::ptrdiff_t tiefe = 0, tiefste = 0;
+    for (const char c : formel) {
+        zeichen += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        tiefe += (c == '(') - (c == ')');
+        tiefste = std::max(tiefste, tiefe);
+    }
+    if (tiefste > FormelEbenenMax)
+        throw FormelGrenzeFehler(formel, ZuTiefMeldung());
+    if (zeichen > FormelLaengeMax)
+        throw FormelGrenzeFehler(formel,
+                                 "Die Formel ist zu lang (höchstens " + std::to_string(FormelLaengeMax) + " Zeichen)");
+}
+
 long double nachschlagen(std::string_view formel, const long double& x)
 {
+    laengePruefen(formel);
     Tabelle& t = tabelle;
     if (const auto it = t.programme.find(formel); it != t.programme.end()) {
         merken(it->first, it->second.get());
@@ -79,6 +104,11 @@ long double nachschlagen(std::string_view formel, const long double& x)
 }
 
 }  // namespace
+
+FormelGrenzeFehler::FormelGrenzeFehler(std::string_view teil, std::string meldung)
+    : KonvertierungsFehler(teil), meldung_(std::move(meldung))
+{
+}
 
 long double FormelWert(std::string_view formel, long double x)
 {

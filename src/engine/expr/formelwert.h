@@ -22,9 +22,17 @@
 //  7. Anything else is a number as TextZahl reads it (decimal comma; no exponent, since
 //     the "*" above makes "1E5" the product 1*E5). A part that is not a number throws
 //     KonvertierungsFehler (core/zahltext.h) naming it, with the "0" of rule 2 if it
-//     got one; so does a part nested more than 1000 levels deep.
+//     got one.
 // Every part is evaluated, left side before right, so of two bad parts the left one is
 // named, and the failures before it have been reported.
+//
+// Limits. Each rule that reads a piece of a part as a part of its own (3 to 5) goes one
+// level deeper; a part more than FormelEbenenMax levels deep is refused with
+// FormelGrenzeFehler in its place, like a bad part. A formula longer than
+// FormelLaengeMax characters is refused as a whole before anything is evaluated, as too
+// deeply nested when its parentheses alone nest more than FormelEbenenMax deep. No
+// school formula comes near either limit, and a hostile one answers at once with its
+// message instead of exhausting the stack or the time of the caller.
 //
 // What the functions and operators give:
 //  - lg and lb are Ln / ln 10 and Ln / ln 2, so below 1E-15 all three give Fehlerwert
@@ -38,11 +46,31 @@
 // Parsed forms are cached per text, so repeated calls are cheap and give the same
 // values, reports and errors as the first.
 
+#include <cstddef>
+#include <string>
 #include <string_view>
 
+#include "core/zahltext.h"
 #include "expr/formelmathe.h"
 
 namespace orbisto {
+
+inline constexpr int FormelEbenenMax = 1000;
+inline constexpr std::size_t FormelLaengeMax = 65536;  // as long as a field of a list file may be
+
+// A formula beyond one of the limits above. It is a KonvertierungsFehler whose text() is
+// the part refused (the whole formula when it is too long), so whoever handles a formula
+// that cannot be read handles this one too; what() says which limit it passed:
+// "Die Formel ist zu tief geschachtelt (höchstens 1000 Ebenen)",
+// "Die Formel ist zu lang (höchstens 65536 Zeichen)".
+class FormelGrenzeFehler : public KonvertierungsFehler {
+public:
+    FormelGrenzeFehler(std::string_view teil, std::string meldung);
+    const char* what() const noexcept override { return meldung_.c_str(); }
+
+private:
+    std::string meldung_;
+};
 
 // Value of the formula at x, read by the rules above.
 long double FormelWert(std::string_view formel, long double x);

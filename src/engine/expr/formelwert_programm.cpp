@@ -1,6 +1,7 @@
 #include "expr/formelwert_programm.h"
 
 #include "core/zahltext.h"
+#include "expr/formelwert.h"
 
 #include <algorithm>
 #include <cassert>
@@ -13,10 +14,6 @@
 namespace orbisto {
 
 namespace {
-
-// Nesting (parentheses, function names, operator levels) beyond this is refused: the
-// translation recurses once per level, and no school formula comes near it.
-constexpr int MaxEbene = 1000;
 
 constexpr long double GradZuRad = std::numbers::pi_v<long double> / 180;
 constexpr long double RadZuGrad = 180 / std::numbers::pi_v<long double>;
@@ -170,16 +167,16 @@ private:
         return p_.code.back();
     }
 
-    void push(FormelOp op, long double wert = 0)
+    [[gnu::noinline]] void push(FormelOp op, long double wert = 0)
     {
         emit(op).wert = wert;
         hoechsterStapel_ = std::max(hoechsterStapel_, ++stapel_);
     }
 
-    void fehler(std::string text)
+    void fehler(std::string text, FormelOp art = FormelOp::Fehler)
     {
         p_.fehlerTexte.push_back(std::move(text));
-        push(FormelOp::Fehler);
+        push(art);
         p_.code.back().text = static_cast<std::uint32_t>(p_.fehlerTexte.size() - 1);
         abgebrochen_ = true;
     }
@@ -189,6 +186,10 @@ private:
         return (null ? "0" : "") + text_.substr(a, b - a);
     }
 
+    // Teil and Kette recurse once per level, up to FormelEbenenMax levels, so they keep
+    // their frames small: whatever needs a string, a search or a fold is done by helpers
+    // that are not inlined into them (with a sanitizer, an inlined helper's locals would
+    // make every level's frame several kilobytes).
     void Teil(std::size_t a, std::size_t b, bool null, int ebene)
     {
         if (abgebrochen_)
@@ -207,46 +208,77 @@ private:
             while (b > a + 1 && istLeer(text_[b - 1]))
                 --b;
         }
-        if (ebene > MaxEbene) {
-            fehler(teilText(a, b, null));
+        if (ebene > FormelEbenenMax) {
+            zuTief(a, b, null);
             return;
         }
+        if (const Teilung t = teilung(a, b); t.bis != 0) {
+            Kette(a, b, null, ebene, t);
+            return;
+        }
+        if (!null) {
+            if (const Funktion* f = funktionAm(a, b)) {
+                const std::size_t vorher = p_.code.size();
+                Teil(a + f->name.size(), b, false, ebene + 1);
+                anwenden(f->op, vorher);
+                return;
+            }
+            if (text_[a] == '(') {
+                Teil(a + 1, std::max(a + 1, b - 1), false, ebene + 1);
+                return;
+            }
+        }
+        blatt(a, b, null);
+    }
 
+    // The operators of one kind at which a part splits: stellen_[art][von, bis), none
+    // when bis is 0. FormelWert reads no formula of more than FormelLaengeMax
+    // characters, so 32 bits index them.
+    struct Teilung {
+        std::uint32_t von = 0, bis = 0;
+        int art = 0;
+    };
+
+    [[gnu::noinline]] Teilung teilung(std::size_t a, std::size_t b) const
+    {
         const std::ptrdiff_t schluessel = balance_[b];
         for (int k = 0; k < 5; ++k) {
             const auto& s = stellen_[k];
             const auto von = std::lower_bound(s.begin(), s.end(), Stelle(schluessel, a));
             const auto bis = std::lower_bound(von, s.end(), Stelle(schluessel, b));
-            if (von != bis) {
-                Kette(a, b, null, ebene, FormelOp::Plus + k, von, bis);
-                return;
-            }
+            if (von != bis)
+                return {static_cast<std::uint32_t>(von - s.begin()), static_cast<std::uint32_t>(bis - s.begin()), k};
         }
+        return {};
+    }
 
+    [[gnu::noinline]] const Funktion* funktionAm(std::size_t a, std::size_t b) const
+    {
         const std::string_view t(text_.data() + a, b - a);
-        if (!null) {
-            for (const Funktion& f : Funktionen) {
-                if (t.starts_with(f.name)) {
-                    const std::size_t vorher = p_.code.size();
-                    Teil(a + f.name.size(), b, false, ebene + 1);
-                    FormelBefehl& arg = p_.code.back();
-                    if (abgebrochen_)
-                        return;
-                    if (p_.code.size() == vorher + 1 && arg.op == FormelOp::Zahl && !meldet(f.op, arg.wert))
-                        arg.wert = Funktionswert(f.op, arg.wert);
-                    else
-                        emit(f.op);
-                    return;
-                }
-            }
-            if (t[0] == '(') {
-                Teil(a + 1, std::max(a + 1, b - 1), false, ebene + 1);
-                return;
-            }
-            if (t == "x") {
-                push(FormelOp::X);
-                return;
-            }
+        for (const Funktion& f : Funktionen)
+            if (t.starts_with(f.name))
+                return &f;
+        return nullptr;
+    }
+
+    // The function op of the argument translated from code[vorher] on.
+    [[gnu::noinline]] void anwenden(FormelOp op, std::size_t vorher)
+    {
+        if (abgebrochen_)
+            return;
+        FormelBefehl& arg = p_.code.back();
+        if (p_.code.size() == vorher + 1 && arg.op == FormelOp::Zahl && !meldet(op, arg.wert))
+            arg.wert = Funktionswert(op, arg.wert);
+        else
+            emit(op);
+    }
+
+    // "x" or a number.
+    [[gnu::noinline]] void blatt(std::size_t a, std::size_t b, bool null)
+    {
+        if (!null && b - a == 1 && text_[a] == 'x') {
+            push(FormelOp::X);
+            return;
         }
         std::string zahl = teilText(a, b, null);
         long double wert = 0;
@@ -256,21 +288,27 @@ private:
             fehler(std::move(zahl));
     }
 
+    [[gnu::noinline, gnu::cold]] void zuTief(std::size_t a, std::size_t b, bool null)
+    {
+        fehler(teilText(a, b, null), FormelOp::ZuTief);
+    }
+
     // Splitting at the rightmost operator and evaluating the left part again splits it at
     // the next one to the left, and so on: a chain a op b op c is ((a op b) op c). Walking
     // the chain here keeps long sums from nesting deeply.
-    void Kette(std::size_t a, std::size_t b, bool null, int ebene, FormelOp op, std::vector<Stelle>::const_iterator von,
-               std::vector<Stelle>::const_iterator bis)
+    [[gnu::noinline]] void Kette(std::size_t a, std::size_t b, bool null, int ebene, Teilung t)
     {
-        const std::size_t erste = von->second;
+        const std::vector<Stelle>& s = stellen_[t.art];
+        const FormelOp op = FormelOp::Plus + t.art;
+        const std::size_t erste = s[t.von].second;
         const std::size_t linksAb = p_.code.size();
         if (null && erste == a)
             push(FormelOp::Zahl, 0);  // "0" in front of the leading minus
         else
             Teil(a, erste, null, ebene + 1);
-        for (auto it = von; it != bis; ++it) {
-            const std::size_t rechtsVon = it->second + 1;
-            const std::size_t rechtsBis = std::next(it) == bis ? b : std::next(it)->second;
+        for (std::uint32_t i = t.von; i != t.bis; ++i) {
+            const std::size_t rechtsVon = s[i].second + 1;
+            const std::size_t rechtsBis = i + 1 == t.bis ? b : s[i + 1].second;
             const std::size_t vorher = p_.code.size();
             Teil(rechtsVon, rechtsBis, false, ebene + 1);
             Verknuepfen(op, linksAb, vorher);
@@ -280,7 +318,7 @@ private:
     // Operands that are a plain number or x fold into the operator, and an operator on
     // two numbers into its result unless that is reported. Neither operand has effects,
     // so values and reports stay the same as evaluating left, right, operator.
-    void Verknuepfen(FormelOp op, std::size_t linksAb, std::size_t rechtsAb)
+    [[gnu::noinline]] void Verknuepfen(FormelOp op, std::size_t linksAb, std::size_t rechtsAb)
     {
         if (abgebrochen_)
             return;
@@ -328,6 +366,11 @@ private:
 
 }  // namespace
 
+std::string ZuTiefMeldung()
+{
+    return "Die Formel ist zu tief geschachtelt (höchstens " + std::to_string(FormelEbenenMax) + " Ebenen)";
+}
+
 std::size_t FormelProgramm::Bytes() const
 {
     std::size_t n = sizeof *this + code.capacity() * sizeof(FormelBefehl);
@@ -340,6 +383,14 @@ FormelProgramm FormelUebersetzen(std::string_view formel) { return Uebersetzer(f
 
 namespace {
 
+[[noreturn, gnu::cold]] void fehlerAusloesen(const FormelProgramm& p, const FormelBefehl& b)
+{
+    const std::string& teil = p.fehlerTexte[b.text];
+    if (b.op == FormelOp::ZuTief)
+        throw FormelGrenzeFehler(teil, ZuTiefMeldung());
+    throw KonvertierungsFehler(teil);
+}
+
 // `unten` holds the values waiting below the top one, which stays in a local.
 long double lauf(const FormelProgramm& p, const long double& x, long double* unten)
 {
@@ -347,8 +398,8 @@ long double lauf(const FormelProgramm& p, const long double& x, long double* unt
     // without pushing anything.
     assert(p.code.size() >= 2 && p.code.back().op == FormelOp::Ende);
     const FormelBefehl* b = p.code.data();
-    if (b->op == FormelOp::Fehler)
-        throw KonvertierungsFehler(p.fehlerTexte[b->text]);
+    if (b->op == FormelOp::Fehler || b->op == FormelOp::ZuTief)
+        fehlerAusloesen(p, *b);
     long double oben = b->op == FormelOp::X ? x : b->wert;
     std::size_t n = 0;
     for (++b;; ++b) {
@@ -362,7 +413,8 @@ long double lauf(const FormelProgramm& p, const long double& x, long double* unt
             unten[n++] = oben;
             oben = x;
             break;
-        case FormelOp::Fehler: throw KonvertierungsFehler(p.fehlerTexte[b->text]);
+        case FormelOp::Fehler:
+        case FormelOp::ZuTief: fehlerAusloesen(p, *b);
         case FormelOp::Plus: oben = unten[--n] + oben; break;
         case FormelOp::Minus: oben = unten[--n] - oben; break;
         case FormelOp::Mal: oben = unten[--n] * oben; break;

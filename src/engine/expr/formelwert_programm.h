@@ -18,7 +18,8 @@ enum class FormelOp : std::uint8_t {
     Ende,
     Zahl,
     X,
-    Fehler,
+    Fehler,  // a part that is no number: KonvertierungsFehler naming it
+    ZuTief,  // a part nested too deeply: FormelGrenzeFehler naming it
     // binary, right operand on top / a constant / x
     Plus,
     Minus,
@@ -69,7 +70,7 @@ enum class FormelOp : std::uint8_t {
 struct FormelBefehl {
     long double wert = 0;    // constant operand
     PotenzArt potenz{};      // for HochZahl
-    std::uint32_t text = 0;  // index into fehlerTexte for Fehler
+    std::uint32_t text = 0;  // index into fehlerTexte for Fehler and ZuTief
     FormelOp op = FormelOp::Ende;
 };
 
@@ -83,5 +84,8 @@ struct FormelProgramm {
 
 FormelProgramm FormelUebersetzen(std::string_view formel);
 long double FormelAusfuehren(const FormelProgramm& p, const long double& x);
+
+// What FormelGrenzeFehler says for a part nested deeper than FormelEbenenMax.
+std::string ZuTiefMeldung();
 
 }  // namespace orbisto

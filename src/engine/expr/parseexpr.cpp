@@ -71,7 +71,10 @@ public:
     }
 
 private:
-    // Every recursion passes through ParsePower, so counting there bounds the stack.
+    // Every recursion passes through ParsePower, so counting there bounds the stack. The
+    // functions on the way keep their frames small (with a sanitizer, every local of an
+    // inlined helper would be in each level's frame): Emit, numbers and name lookups are
+    // not inlined into them.
     struct Deeper {
         explicit Deeper(Parser& p) : p_(p)
         {
@@ -90,7 +93,7 @@ private:
             ++p_;
     }
 
-    void Emit(std::uint8_t op, int arg = -1)
+    [[gnu::noinline]] void Emit(std::uint8_t op, int arg = -1)
     {
         assert((arg >= 0) == ExprHasArgument(op));  // as ExprInstructions reads it
         const std::size_t bytes = arg < 0 ? 1 : 2;
@@ -194,7 +197,7 @@ private:
     }
 
     // number = digits [("," | ".") digits] [("E" | "e") ["+" | "-"] digits]
-    void ParseNumber()
+    [[gnu::noinline]] void ParseNumber()
     {
         const std::size_t start = p_;
         SkipDigits();
@@ -244,21 +247,34 @@ private:
         const std::size_t start = p_;
         while (IsLetter(Peek()) || IsDigit(Peek()))
             ++p_;
-        const std::string_view name = s_.substr(start, p_ - start);
         const std::size_t nameEnd = p_;
         SkipSpaces();
         if (Peek() == '(') {
-            const auto* const end = ExprFunctionName + kFunctionCount;
-            const auto* const f = std::find(ExprFunctionName, end, name);
-            if (f == end)
-                throw Failure{eeUnknownFunction, nameEnd};
+            const int f = FunctionCode(start, nameEnd);
             ++p_;
             ParseSum();
             ExpectClose();
-            Emit(opFunction, static_cast<int>(f - ExprFunctionName));
+            Emit(opFunction, f);
             return;
         }
         p_ = nameEnd;
+        EmitName(start, nameEnd);
+    }
+
+    // The lookups of a name stay out of the recursion's frames (see Deeper).
+    [[gnu::noinline]] int FunctionCode(std::size_t start, std::size_t end) const
+    {
+        const std::string_view name = s_.substr(start, end - start);
+        const auto* const last = ExprFunctionName + kFunctionCount;
+        const auto* const f = std::find(ExprFunctionName, last, name);
+        if (f == last)
+            throw Failure{eeUnknownFunction, end};
+        return static_cast<int>(f - ExprFunctionName);
+    }
+
+    [[gnu::noinline]] void EmitName(std::size_t start, std::size_t end)
+    {
+        const std::string_view name = s_.substr(start, end - start);
         const auto v = std::find(variables_.begin(), variables_.end(), name);
         if (v != variables_.end() && v - variables_.begin() < 256) {
             Emit(opVariable, static_cast<int>(v - variables_.begin()));
@@ -267,7 +283,7 @@ private:
         } else if (name == "e") {
             Emit(opConstant, kcE);
         } else {
-            throw Failure{eeUnknownName, nameEnd};
+            throw Failure{eeUnknownName, end};
         }
     }
 

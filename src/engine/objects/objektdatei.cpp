@@ -2,13 +2,10 @@
 
 #include "core/cp1252.h"
 #include "core/dateien.h"
+#include "core/zitat.h"
 #include "objects/objektzeichnen.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <system_error>
@@ -18,19 +15,6 @@ namespace orbisto {
 namespace {
 
 constexpr char Trenner = '|';
-
-// Texts quoted in a message are cut here: a hostile file may hold a megabyte in one field.
-constexpr std::size_t ZitatMax = 40;
-
-std::string Zitat(std::string_view text)
-{
-    if (text.size() <= ZitatMax)
-        return "'" + std::string(text) + "'";
-    std::size_t n = ZitatMax;
-    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80)  // not inside a character
-        --n;
-    return "'" + std::string(text.substr(0, n)) + "…'";
-}
 
 std::string Zeile(std::size_t nr) { return "Zeile " + std::to_string(nr); }
 
@@ -196,25 +180,13 @@ void ObjektlisteSpeichern(const std::string& pfad, const tObjektliste& liste)
 
 tObjektliste ObjektlisteLaden(const std::string& pfad)
 {
-    const auto fehler = [&pfad](std::error_code ec) {
-        return ObjektdateiFehler("Die Datei „" + pfad + "“ konnte nicht gelesen werden: " + DateiFehlerGrund(ec));
-    };
-    Dateideskriptor datei(::open(Utf8Pfad(pfad).c_str(), O_RDONLY | O_CLOEXEC));
-    if (datei.fd() < 0)
-        throw fehler(Systemfehler());
-    // One byte more than allowed is enough to know the file is too large.
     std::string bytes;
-    char puffer[65536];
-    while (bytes.size() <= ObjektdateiGroesseMax) {
-        const ssize_t n = ::read(datei.fd(), puffer, sizeof puffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            throw fehler(Systemfehler());
-        if (n == 0)
-            break;
-        bytes.append(puffer, static_cast<std::size_t>(n));
-    }
+    const std::error_code ec = DateiLesen(pfad, ObjektdateiGroesseMax, bytes);
+    if (ec == Dateifehler::ZuGross)
+        throw ObjektdateiFehler("Die Datei „" + pfad + "“ ist zu groß für eine Objektliste (mehr als " +
+                                std::to_string(ObjektdateiGroesseMax >> 20) + " MB)");
+    if (ec)
+        throw ObjektdateiFehler("Die Datei „" + pfad + "“ konnte nicht gelesen werden: " + DateiFehlerGrund(ec));
     return ObjektlisteLesen(bytes);
 }
 

@@ -1,20 +1,22 @@
 #include "app/kommandozeile.h"
 
 #include "app/sprache.h"
+#include "core/allgemeinerfehler.h"
+#include "core/fehlertext.h"
 #include "objects/objektdatei.h"
 #include "platform/bilddatei.h"
 #include "platform/bildzeichner.h"
 #include "programm/programm.h"
+#include "widgets/dateinamen.h"
 
 #include <QCommandLineParser>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QRegularExpression>
 
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -39,12 +41,23 @@ void Ausgeben(std::FILE* ziel, const QString& text)
     std::fflush(ziel);
 }
 
-std::string Zitiert(const QString& text) { return "„" + text.toStdString() + "“"; }
+std::string Zitiert(std::string_view bytes) { return "„" + std::string(bytes) + "“"; }
+std::string Zitiert(const QString& text) { return Zitiert(text.toStdString()); }
 
-// One list and the picture made of it.
+// The arguments as the parser takes them: as DateinameText, so that a file name that is
+// not UTF-8 keeps its bytes.
+QStringList Argumente(int argc, char* argv[])
+{
+    QStringList argumente;
+    for (int i = 0; i < argc; ++i)
+        argumente.append(DateinameText(argv[i]));
+    return argumente;
+}
+
+// One list and the picture made of it, as the file names' bytes.
 struct Auftrag {
-    QString liste;
-    QString bild;
+    std::string liste;
+    std::string bild;
 };
 
 struct Bildauftraege {
@@ -86,13 +99,14 @@ Bildauftraege AuftraegePlanen(const QCommandLineParser& parser)
             throw Aufruffehler("Unbekannter Bildtyp " + Zitiert(name) + " für --format; möglich sind png und jpg");
     }
 
-    const QString ziel = parser.value(QStringLiteral("bild"));
-    const QFileInfo zielInfo(ziel);
-    if (!zielInfo.isDir()) {
+    namespace fs = std::filesystem;
+    const std::string ziel = DateinameBytes(parser.value(QStringLiteral("bild")));
+    std::error_code ec;
+    if (!fs::is_directory(ziel, ec)) {
         if (listen.size() > 1)
             throw Aufruffehler(Zitiert(ziel) + " ist kein Ordner; bei mehreren Objektlisten nennt --bild den " +
                                "vorhandenen Ordner, in den die Bilder kommen");
-        const std::optional<Bildtyp> typ = BildtypAusEndung(ziel.toStdString());
+        const std::optional<Bildtyp> typ = BildtypAusEndung(ziel);
         if (!typ)
             throw Aufruffehler("Unbekannter Bildtyp von " + Zitiert(ziel) + "; das Bild braucht die Endung .png, " +
                                ".jpg oder .jpeg");
@@ -100,13 +114,13 @@ Bildauftraege AuftraegePlanen(const QCommandLineParser& parser)
             throw Aufruffehler("Die Endung von " + Zitiert(ziel) + " passt nicht zu --format " +
                                parser.value(QStringLiteral("format")).toStdString());
         plan.typ = *typ;
-        plan.auftraege.push_back({listen.constFirst(), ziel});
+        plan.auftraege.push_back({DateinameBytes(listen.constFirst()), ziel});
     } else {
         plan.typ = formatTyp.value_or(Bildtyp::Png);
-        const QString endung = QString::fromLatin1(BildtypEndung(plan.typ));
-        const QDir ordner(ziel);
-        for (const QString& liste : listen) {
-            const QString bild = ordner.filePath(QFileInfo(liste).completeBaseName() + '.' + endung);
+        for (const QString& listenText : listen) {
+            const std::string liste = DateinameBytes(listenText);
+            const std::string bild =
+                (fs::path(ziel) / fs::path(liste).stem()).string() + "." + std::string(BildtypEndung(plan.typ));
             for (const Auftrag& frueher : plan.auftraege)
                 if (frueher.bild == bild)
                     throw Aufruffehler("Die Objektlisten " + Zitiert(frueher.liste) + " und " + Zitiert(liste) +
@@ -115,23 +129,20 @@ Bildauftraege AuftraegePlanen(const QCommandLineParser& parser)
         }
     }
     // A list named like a picture ("a.png") must not be replaced by its own picture.
-    for (const Auftrag& a : plan.auftraege) {
-        const QFileInfo bild(a.bild);
-        for (const QString& liste : listen)
-            if (bild.exists() && bild.canonicalFilePath() == QFileInfo(liste).canonicalFilePath())
-                throw Aufruffehler("Das Bild " + Zitiert(a.bild) + " würde die Objektliste " + Zitiert(liste) +
+    for (const Auftrag& a : plan.auftraege)
+        for (const Auftrag& b : plan.auftraege)
+            if (fs::equivalent(a.bild, b.liste, ec))
+                throw Aufruffehler("Das Bild " + Zitiert(a.bild) + " würde die Objektliste " + Zitiert(b.liste) +
                                    " ersetzen");
-    }
     return plan;
 }
 
 // A message about a list names the list, unless it does so already.
-std::string MitListe(const QString& liste, const std::string& meldung)
+std::string MitListe(const std::string& liste, const std::string& meldung)
 {
-    const std::string name = liste.toStdString();
-    if (meldung.find(name) != std::string::npos)
+    if (meldung.find(liste) != std::string::npos)
         return meldung;
-    return name + ": " + meldung;
+    return liste + ": " + meldung;
 }
 
 // Reads every list and draws every picture before the first file is written, so a bad
@@ -141,9 +152,9 @@ void BilderSchreiben(const Bildauftraege& plan)
     std::vector<tObjektliste> listen;
     for (const Auftrag& a : plan.auftraege) {
         try {
-            listen.push_back(ObjektlisteLaden(a.liste.toStdString()));
+            listen.push_back(ObjektlisteLaden(a.liste));
         } catch (const std::exception& e) {
-            throw std::runtime_error(MitListe(a.liste, e.what()));
+            throw AllgemeinerFehler(MitListe(a.liste, FehlerBeschreibung(e)));
         }
     }
 
@@ -151,7 +162,7 @@ void BilderSchreiben(const Bildauftraege& plan)
     try {
         zeichner.emplace(plan.groesse.width(), plan.groesse.height());
     } catch (const std::exception& e) {
-        throw std::runtime_error(std::string("OpenGL steht für die Grafik nicht zur Verfügung (") + e.what() + ")");
+        throw AllgemeinerFehler("OpenGL steht für die Grafik nicht zur Verfügung (" + FehlerBeschreibung(e) + ")");
     }
     std::vector<std::string> bilder;
     for (std::size_t i = 0; i < listen.size(); ++i) {
@@ -160,11 +171,11 @@ void BilderSchreiben(const Bildauftraege& plan)
             programm.Objektliste = listen[i];
             bilder.push_back(BildKodieren(zeichner->Zeichnen(programm), plan.typ));
         } catch (const std::exception& e) {
-            throw std::runtime_error(MitListe(plan.auftraege[i].liste, e.what()));
+            throw AllgemeinerFehler(MitListe(plan.auftraege[i].liste, FehlerBeschreibung(e)));
         }
     }
     for (std::size_t i = 0; i < bilder.size(); ++i)
-        BilddateiSchreiben(plan.auftraege[i].bild.toStdString(), bilder[i]);
+        BilddateiSchreiben(plan.auftraege[i].bild, bilder[i]);
 }
 
 }  // namespace
@@ -249,7 +260,7 @@ int OhneFensterAusfuehren(int argc, char* argv[])
     QCommandLineParser parser;
     OptionenEinrichten(parser);
     try {
-        if (!parser.parse(app.arguments()))
+        if (!parser.parse(Argumente(anzahl, args.data())))  // what Qt left of them
             throw Aufruffehler(parser.errorText().toStdString());
         if (parser.isSet(QStringLiteral("help"))) {
             Ausgeben(stdout, parser.helpText());
@@ -268,16 +279,16 @@ int OhneFensterAusfuehren(int argc, char* argv[])
                              .arg(QString::fromUtf8(e.what())));
         return 2;
     } catch (const std::exception& e) {
-        Ausgeben(stderr, QStringLiteral("orbisto: %1\n").arg(QString::fromUtf8(e.what())));
+        Ausgeben(stderr, QStringLiteral("orbisto: %1\n").arg(QString::fromStdString(FehlerBeschreibung(e))));
         return 1;
     }
 }
 
-std::optional<QStringList> FensterArgumente(const QCoreApplication& app)
+std::optional<QStringList> FensterArgumente(int argc, char* argv[])
 {
     QCommandLineParser parser;
     OptionenEinrichten(parser);
-    if (!parser.parse(app.arguments())) {
+    if (!parser.parse(Argumente(argc, argv))) {
         Ausgeben(stderr, QStringLiteral("orbisto: %1\n„orbisto --help“ zeigt, wie Orbisto aufgerufen wird.\n")
                              .arg(parser.errorText()));
         return std::nullopt;

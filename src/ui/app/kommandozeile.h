@@ -41,9 +41,10 @@ bool OhneFenster(int argc, char* argv[]);
 // stdout (help, version) and stderr (errors, in German).
 int OhneFensterAusfuehren(int argc, char* argv[]);
 
-// The object lists to open in the window. Prints the error to stderr and returns nothing
-// when the arguments are wrong.
-std::optional<QStringList> FensterArgumente(const QCoreApplication& app);
+// The object lists to open in the window, from argc and argv as the QApplication left
+// them (it takes out its own options), so that each name keeps its bytes. Prints the
+// error to stderr and returns nothing when the arguments are wrong.
+std::optional<QStringList> FensterArgumente(int argc, char* argv[]);
 
 // "1200x900" as a size; nothing for anything else or a side outside 1..BildSeiteMax.
 std::optional<QSize> BildGroesseLesen(const QString& text);

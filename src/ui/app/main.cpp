@@ -56,7 +56,7 @@ int main(int argc, char* argv[])
     app.setWindowIcon(QIcon(QStringLiteral(":/orbisto.svg")));
     app.setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     orbisto::DeutschEinrichten(app);
-    const std::optional<QStringList> listen = orbisto::FensterArgumente(app);
+    const std::optional<QStringList> listen = orbisto::FensterArgumente(argc, argv);  // as the app left them
     if (!listen)
         return 2;
 

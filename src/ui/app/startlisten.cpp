@@ -2,10 +2,11 @@
 
 #include "objects/objektdatei.h"
 #include "programm/programm.h"
+#include "widgets/dateinamen.h"
 #include "widgets/meldungen.h"
 #include "windows/orbisto2013_form.h"
 
-#include <QFileInfo>
+#include <exception>
 
 namespace orbisto {
 
@@ -14,14 +15,15 @@ void ListenBeimStartOeffnen(TOrbisto2013Form& hauptfenster, const QStringList& d
     if (dateien.isEmpty())
         return;
     Programm& programm = hauptfenster.programm();
-    const QString datei = QFileInfo(dateien.constFirst()).absoluteFilePath();
+    // The names are DateinameText, so the file is opened under its very bytes.
+    const std::string datei = DateinameAbsolut(DateinameBytes(dateien.constFirst()));
     QString fehler;
     try {
-        programm.Objektliste = ObjektlisteLaden(datei.toStdString());
-        programm.ListenDatei = datei.toStdString();
-    } catch (const ObjektdateiFehler& e) {
+        programm.Objektliste = ObjektlisteLaden(datei);
+        programm.ListenDatei = datei;
+    } catch (const std::exception&) {
         programm.Objektliste = tObjektliste();
-        fehler = QString::fromUtf8(e.what());
+        fehler = FehlerText(std::current_exception());
     }
     programm.Gespeichert = true;
     hauptfenster.ListeAnzeigen();
@@ -32,7 +34,7 @@ void ListenBeimStartOeffnen(TOrbisto2013Form& hauptfenster, const QStringList& d
     if (dateien.size() > 1)
         Fehlermeldung(
             QStringLiteral("Orbisto öffnet nur eine Objektliste auf einmal: „%1“ ist geöffnet, die übrigen nicht.")
-                .arg(dateien.constFirst()),
+                .arg(DateinameAnzeige(DateinameBytes(dateien.constFirst()))),
             &hauptfenster);
 }
 

@@ -1,5 +1,7 @@
 #include "widgets/meldungen.h"
 
+#include "core/fehlertext.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -84,17 +86,7 @@ bool FehlerAnzeigen(const QString& text)
     return true;
 }
 
-QString FehlerText(const std::exception_ptr& fehler)
-{
-    try {
-        if (fehler)
-            std::rethrow_exception(fehler);
-    } catch (const std::exception& e) {
-        return QString::fromUtf8(e.what());
-    } catch (...) {
-    }
-    return QStringLiteral("Unbekannter Fehler");
-}
+QString FehlerText(const std::exception_ptr& fehler) { return QString::fromStdString(FehlerBeschreibung(fehler)); }
 
 void FehlerZeigen(const std::exception_ptr& fehler) { FehlerAnzeigen(FehlerText(fehler)); }
 

@@ -28,8 +28,8 @@ tAntwort Frage(const QString& text, QWidget* parent = nullptr);
 // show nothing and return false, so a timer that keeps failing cannot stack up boxes.
 bool FehlerAnzeigen(const QString& text);
 
-// The text the user sees for a caught error: what() of a std::exception (UTF-8),
-// otherwise "Unbekannter Fehler".
+// The text the user sees for a caught error, always German: FehlerBeschreibung
+// (core/fehlertext.h) as Qt text.
 QString FehlerText(const std::exception_ptr& fehler);
 
 // Shows a caught error with FehlerAnzeigen. Call it after the catch block: the box runs a

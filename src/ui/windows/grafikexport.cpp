@@ -3,6 +3,7 @@
 #include "core/allgemeinerfehler.h"
 #include "platform/bilddatei.h"
 #include "programm/programm.h"
+#include "widgets/dateinamen.h"
 #include "widgets/meldungen.h"
 #include "windows/oglpanel_widget.h"
 #include "windows/orbisto2013_form.h"
@@ -73,12 +74,12 @@ void TGrafikExport::GrafikKopierenMenClick() { QGuiApplication::clipboard()->set
 void TGrafikExport::GrafikSpeichernUnterMenClick()
 {
     Programm& programm = form_.programm();
-    const QString verzeichnis = QFileInfo(QString::fromStdString(programm.GrafikDatei)).absolutePath();
+    const QString verzeichnis = QFileInfo(DateinameText(programm.GrafikDatei)).absolutePath();
     const QString datei = dialog_(SpeichernDialog(verzeichnis)).value_or(QString());
     std::exception_ptr zeichenFehler;
     QString meldung;
     if (!datei.isEmpty()) {
-        programm.GrafikDatei = datei.toStdString();
+        programm.GrafikDatei = DateinameBytes(datei);  // the dialog's DateinameText: the very bytes
         try {
             const QImage bild = Erfassen().convertToFormat(QImage::Format_RGB888);
             JpegSpeichern(programm.GrafikDatei, bild.constBits(), bild.width(), bild.height(),

@@ -2,6 +2,7 @@
 
 #include "objects/objektdatei.h"
 #include "programm/programm.h"
+#include "widgets/dateinamen.h"
 #include "widgets/meldungen.h"
 
 #include <QFileInfo>
@@ -26,7 +27,7 @@ TObjektlisteDateiAktionen::TObjektlisteDateiAktionen(Programm& programm, Umgebun
 
 DateiDialog TObjektlisteDateiAktionen::OeffnenDialog() const
 {
-    const QString liste = QString::fromStdString(programm_.ListenDatei);
+    const QString liste = DateinameText(programm_.ListenDatei);
     DateiDialog d;
     d.art = DateiDialog::Art::Oeffnen;
     d.titel = QStringLiteral("Objektliste öffnen");
@@ -39,7 +40,7 @@ DateiDialog TObjektlisteDateiAktionen::OeffnenDialog() const
 
 DateiDialog TObjektlisteDateiAktionen::SpeichernDialog() const
 {
-    const QString liste = QString::fromStdString(programm_.ListenDatei);
+    const QString liste = DateinameText(programm_.ListenDatei);
     DateiDialog d;
     d.art = DateiDialog::Art::Speichern;
     d.titel = QStringLiteral("Objektliste speichern");
@@ -76,11 +77,13 @@ TObjektlisteDateiAktionen::tSpeichern TObjektlisteDateiAktionen::Speichern()
         return tSpeichern::Abgebrochen;
     }
 
+    // The dialog's answer is DateinameText: the file is written under its very bytes.
+    const std::string datei = DateinameBytes(*pfad);
     std::optional<QString> fehler;
     try {
-        ObjektlisteSpeichern(pfad->toStdString(), p.Objektliste);
-    } catch (const std::exception& e) {
-        fehler = QString::fromUtf8(e.what());
+        ObjektlisteSpeichern(datei, p.Objektliste);
+    } catch (const std::exception&) {
+        fehler = FehlerText(std::current_exception());
     }
     // The box runs its own event loop, so it comes after the catch block. A list that did
     // not reach the file is still unsaved, and ListenDatei keeps naming the list's file.
@@ -88,7 +91,7 @@ TObjektlisteDateiAktionen::tSpeichern TObjektlisteDateiAktionen::Speichern()
         Fehlermeldung(*fehler, umgebung_.fenster);
         return tSpeichern::Fehlgeschlagen;
     }
-    p.ListenDatei = pfad->toStdString();
+    p.ListenDatei = datei;
     p.Gespeichert = true;
     umgebung_.zeichnen();
     return tSpeichern::Gespeichert;
@@ -134,19 +137,20 @@ void TObjektlisteDateiAktionen::OLOeffnenMenClick()
         return;
 
     // The file is read and checked whole before the list changes.
+    const std::string datei = DateinameBytes(*pfad);
     std::optional<tObjektliste> liste;
     QString fehler;
     try {
-        liste = ObjektlisteLaden(pfad->toStdString());
-    } catch (const std::exception& e) {
-        fehler = QString::fromUtf8(e.what());
+        liste = ObjektlisteLaden(datei);
+    } catch (const std::exception&) {
+        fehler = FehlerText(std::current_exception());
     }
     if (!liste) {  // after the catch block, like the save's message
         Fehlermeldung(fehler, umgebung_.fenster);
         return;
     }
     p.Objektliste = std::move(*liste);
-    p.ListenDatei = pfad->toStdString();
+    p.ListenDatei = datei;
     umgebung_.listeAnzeigen();
     p.Gespeichert = true;
     umgebung_.geladen();

@@ -1,5 +1,6 @@
 #include "windows/objektlistemodell.h"
 
+#include "core/zitat.h"
 #include "programm/programm.h"
 #include "windows/farben.h"
 
@@ -8,7 +9,9 @@
 #include <QFont>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace orbisto {
 
@@ -25,6 +28,13 @@ QFont MarkierungsSchrift()
 }
 
 int ZeilenFuer(const tObjektliste& liste) { return std::max(liste.ObjektAnzahl(), 1); }
+
+// A cell shows at most this many bytes of its text. Qt measures and lays out the whole
+// text of a cell on every paint, which takes seconds for a field of megabytes; a column
+// never shows more than a few dozen characters anyway.
+constexpr std::size_t ZelleMax = 256;
+
+QString ZellenText(const std::string& text) { return QString::fromStdString(Gekuerzt(text, ZelleMax)); }
 
 }  // namespace
 
@@ -58,8 +68,8 @@ QVariant TObjektlisteModell::data(const QModelIndex& index, int role) const
         if (spalte == 1)
             return eintrag.Orig ? Markierung : QString();
         if (spalte == 2)
-            return QString::fromStdString(eintrag.Typname);
-        return QString::fromStdString(eintrag.Parameter[std::size_t(spalte - 3)]);
+            return ZellenText(eintrag.Typname);
+        return ZellenText(eintrag.Parameter[std::size_t(spalte - 3)]);
     case Qt::ForegroundRole:
         // The marks keep the grid's own text colour.
         if (spalte >= 2)

@@ -5,7 +5,8 @@
 // The grid is a picture of the list, not an editor: no cell can be edited, and what the
 // rows show follows the list only when ListeAnzeigen is called after a change. The header
 // cell of the marks that the current display mode draws ("Orig" in Original-Modus, "Vor"
-// in Vorschau-Modus) is yellow.
+// in Vorschau-Modus) is yellow. A text of more than 256 bytes shows its beginning and
+// "…", so a field of megabytes is shown as quickly as any other.
 
 #include <QAbstractTableModel>
 
