@@ -73,10 +73,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             f->Eval(1, 2);
             Check(false, "Eval of a faulty formula did not raise");
         } catch (const AllgemeinerFehler& error) {
-            const std::string erwartet = e.errorCode == eeTooDeep
-                                             ? "Die Formel ist zu tief geschachtelt (höchstens " +
-                                                   std::to_string(kMaxNesting) + " Ebenen)"
-                                             : "Cannot evaluate expression due to a syntax error.";
+            const std::string erwartet = e.errorCode == eeTooDeep ? "Die Formel ist zu tief geschachtelt (höchstens " +
+                                                                        std::to_string(kMaxNesting) + " Ebenen)"
+                                                                  : "Cannot evaluate expression due to a syntax error.";
             Check(error.what() == erwartet, "message");
         }
         return 0;
