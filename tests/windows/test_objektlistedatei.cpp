@@ -24,6 +24,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
@@ -256,34 +258,45 @@ private slots:
     {
         QTest::addColumn<QByteArray>("inhalt");  // null: there is no file
         QTest::addColumn<QRegularExpression>("meldung");
+        QTest::addColumn<bool>("pipe");  // the name is a FIFO nobody writes to
 
         QTest::newRow("header in other case")
             << QByteArray("Objektliste zu orbisto\r\n255|1|Kugel\r\n")
-            << QRegularExpression("^Abbruch: Datei ist keine Objektliste zu Orbisto$");
+            << QRegularExpression("^Abbruch: Datei ist keine Objektliste zu Orbisto$") << false;
         QTest::newRow("colour not a number on line 3")
             << QByteArray("Objektliste zu Orbisto\r\n255|1|Kugel\r\nabc|1|Kugel\r\n")
-            << QRegularExpression("^Zeile 3\\b");
-        QTest::newRow("file gone") << QByteArray() << QRegularExpression("^Die Datei .*liste\\.o3d.* konnte nicht");
+            << QRegularExpression("^Zeile 3\\b") << false;
+        QTest::newRow("file gone") << QByteArray() << QRegularExpression("^Die Datei .*liste\\.o3d.* konnte nicht")
+                                   << false;
         // Hostile lists that froze the window for minutes or ran out of memory.
         const QByteArray kopf("Objektliste zu Orbisto\r\n");
         const QRegularExpression zuAufwendig(
             "^Zeile 2: Das Objekt „(Kugel|Funktion3d)“ wäre zu aufwendig: .* höchstens "
             "300\\.000\\b");
-        QTest::newRow("sphere of 3000 steps") << kopf + "255|1|Kugel|0|0|0|3|1|1|3000" << zuAufwendig;
+        QTest::newRow("sphere of 3000 steps") << kopf + "255|1|Kugel|0|0|0|3|1|1|3000" << zuAufwendig << false;
         QTest::newRow("surface of 99000 x 99000 steps")
-            << kopf + "255|1|Funktion3d|x+y|-4|4|-4|4|99000|99000|1|1" << zuAufwendig;
+            << kopf + "255|1|Funktion3d|x+y|-4|4|-4|4|99000|99000|1|1" << zuAufwendig << false;
         QTest::newRow("a field of 10 MB") << kopf + "255|1|Funktion3d|" + QByteArray(10 << 20, 'x')
                                           << QRegularExpression("^Zeile 2, Parameter 1: Der Text ist mit 10485760 "
-                                                                "Bytes zu lang; .*höchstens 65536 Bytes$");
+                                                                "Bytes zu lang; .*höchstens 65536 Bytes$")
+                                          << false;
+        // Opening a pipe waited for ever for a writer.
+        QTest::newRow("a pipe") << QByteArray()
+                                << QRegularExpression("^Die Datei .*liste\\.o3d.* konnte nicht "
+                                                      "gelesen werden: Das ist eine Pipe")
+                                << true;
     }
 
     void aFileThatIsNoGoodListChangesNothing()
     {
         QFETCH(QByteArray, inhalt);
         QFETCH(QRegularExpression, meldung);
+        QFETCH(bool, pipe);
         const QString datei = Pfad(QStringLiteral("liste.o3d"));
         if (!inhalt.isNull())
             QVERIFY(Schreiben(datei, inhalt));
+        if (pipe)
+            QCOMPARE(::mkfifo(QFile::encodeName(datei).constData(), 0644), 0);
         Fuellen(Beispielliste());
         programm->Gespeichert = false;
         programm->ListenDatei = "/anderswo/alt.o3d";
