@@ -4,16 +4,22 @@
 // The rows stand in the order in which the windows are made at start-up.
 
 #include "programm/programm.h"
+#include "scenes/math/lineareabh.h"
+#include "scenes/math/spiegelungen.h"
 #include "scenes/math/vektorgerade.h"
+#include "scenes/math/vektorort.h"
 #include "scenes/physics/ebenewellen.h"
 #include "scenes/physics/potentialtopf.h"
 #include "scenes/physics/wurf.h"
 #include "scenes/szenenliste.h"
 #include "widgets/szenenform.h"
 #include "windows/scenes/math/bewegungmatrizen_form.h"
+#include "windows/scenes/math/lineareabh_form.h"
 #include "windows/scenes/math/quadernetz_form.h"
 #include "windows/scenes/math/schnittge_form.h"
+#include "windows/scenes/math/spiegelungen_form.h"
 #include "windows/scenes/math/vektorgerade_form.h"
+#include "windows/scenes/math/vektorort_form.h"
 #include "windows/scenes/physics/ebenewellen_form.h"
 #include "windows/scenes/physics/potentialtopf_form.h"
 #include "windows/scenes/physics/wurf_form.h"
@@ -44,18 +50,18 @@ std::unique_ptr<TSzenenForm> SzeneAnlegen(const SzenenUmgebung& umgebung)
 }
 
 inline constexpr std::array<SzenenEintrag, SzenenAnzahl> SzenenTabelle{{
-    {SzenenNr::Spiegelungen, "SpiegelungMen", nullptr},
+    {SzenenNr::Spiegelungen, "SpiegelungMen", &SzeneAnlegen<SzenenNr::Spiegelungen, TSpiegelungen, TSpiegelungenForm>},
     {SzenenNr::BewegungMatrizen, "BewegungMatrizenMen",
      &SzeneAnlegen<SzenenNr::BewegungMatrizen, TBewegungMatrizen, TBewegungMatrizenForm>},
     {SzenenNr::VektorVerknuepfung, "VektorVerknuepfungMen", nullptr},
-    {SzenenNr::LineareAbh, "LineareAbhMen", nullptr},
+    {SzenenNr::LineareAbh, "LineareAbhMen", &SzeneAnlegen<SzenenNr::LineareAbh, TLineareAbh, TLineareAbhForm>},
     {SzenenNr::SchnittGE, "SchnittGEMen", &SzeneAnlegen<SzenenNr::SchnittGE, TSchnittGE, TSchnittGEForm>},
     {SzenenNr::VektorEbene, "VektorEbeneMen", nullptr},
     {SzenenNr::VektorGerade, "VektorGeradeMen",
      &SzeneAnlegen<SzenenNr::VektorGerade, TVektorGerade, TVektorGeradeForm>},
     {SzenenNr::VektorKreis, "VektorKreisMen", nullptr},
     {SzenenNr::VektorKugel, "VektorKugelMen", nullptr},
-    {SzenenNr::VektorOrt, "VektorOrtMen", nullptr},
+    {SzenenNr::VektorOrt, "VektorOrtMen", &SzeneAnlegen<SzenenNr::VektorOrt, TVektorOrt, TVektorOrtForm>},
     {SzenenNr::VektorSpatprodukt, "VektorSpatproduktMen", nullptr},
     {SzenenNr::QuaderNetz, "QuaderNetzMen", &SzeneAnlegen<SzenenNr::QuaderNetz, TQuaderNetz, TQuaderNetzForm>},
     {SzenenNr::Wurf, "WurfMen", &SzeneAnlegen<SzenenNr::Wurf, TWurf, TWurfForm>},

@@ -10,6 +10,8 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QPushButton>
+#include <QStyle>
 #include <QRadioButton>
 
 #include <algorithm>
@@ -49,6 +51,19 @@ void TSzenenForm::Zeigen()
     show();
     raise();
     activateWindow();
+}
+
+bool TSzenenForm::event(QEvent* ereignis)
+{
+    if (ereignis->type() == QEvent::Polish)
+        for (QPushButton* knopf : findChildren<QPushButton*>()) {
+            if (knopf->text().isEmpty())
+                continue;
+            const int rand = 2 * knopf->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, knopf);
+            const int breite = knopf->fontMetrics().horizontalAdvance(knopf->text().remove(u'&')) + rand;
+            knopf->setMinimumWidth(std::max(knopf->minimumWidth(), breite));
+        }
+    return QWidget::event(ereignis);
 }
 
 void TSzenenForm::Zeichnen() const

@@ -129,6 +129,10 @@ protected:
     };
 
     void closeEvent(QCloseEvent* event) override;
+    // Before the window is first shown: every push button is at least as wide as its
+    // caption with the style's margins, whatever the font, also where its row has no room
+    // to spare (Qt's own hint allows less than the margins).
+    bool event(QEvent* event) override;
 
 private:
     void Ausfuehren(const std::function<void()>& handler);
