@@ -6,7 +6,9 @@
 #include "programm/programm.h"
 #include "scenes/math/lineareabh.h"
 #include "scenes/math/spiegelungen.h"
+#include "scenes/math/vektorebene.h"
 #include "scenes/math/vektorgerade.h"
+#include "scenes/math/vektorkreis.h"
 #include "scenes/math/vektorort.h"
 #include "scenes/physics/ebenewellen.h"
 #include "scenes/physics/potentialtopf.h"
@@ -18,7 +20,9 @@
 #include "windows/scenes/math/quadernetz_form.h"
 #include "windows/scenes/math/schnittge_form.h"
 #include "windows/scenes/math/spiegelungen_form.h"
+#include "windows/scenes/math/vektorebene_form.h"
 #include "windows/scenes/math/vektorgerade_form.h"
+#include "windows/scenes/math/vektorkreis_form.h"
 #include "windows/scenes/math/vektorort_form.h"
 #include "windows/scenes/physics/ebenewellen_form.h"
 #include "windows/scenes/physics/potentialtopf_form.h"
@@ -56,10 +60,10 @@ inline constexpr std::array<SzenenEintrag, SzenenAnzahl> SzenenTabelle{{
     {SzenenNr::VektorVerknuepfung, "VektorVerknuepfungMen", nullptr},
     {SzenenNr::LineareAbh, "LineareAbhMen", &SzeneAnlegen<SzenenNr::LineareAbh, TLineareAbh, TLineareAbhForm>},
     {SzenenNr::SchnittGE, "SchnittGEMen", &SzeneAnlegen<SzenenNr::SchnittGE, TSchnittGE, TSchnittGEForm>},
-    {SzenenNr::VektorEbene, "VektorEbeneMen", nullptr},
+    {SzenenNr::VektorEbene, "VektorEbeneMen", &SzeneAnlegen<SzenenNr::VektorEbene, TVektorEbene, TVektorEbeneForm>},
     {SzenenNr::VektorGerade, "VektorGeradeMen",
      &SzeneAnlegen<SzenenNr::VektorGerade, TVektorGerade, TVektorGeradeForm>},
-    {SzenenNr::VektorKreis, "VektorKreisMen", nullptr},
+    {SzenenNr::VektorKreis, "VektorKreisMen", &SzeneAnlegen<SzenenNr::VektorKreis, TVektorKreis, TVektorKreisForm>},
     {SzenenNr::VektorKugel, "VektorKugelMen", nullptr},
     {SzenenNr::VektorOrt, "VektorOrtMen", &SzeneAnlegen<SzenenNr::VektorOrt, TVektorOrt, TVektorOrtForm>},
     {SzenenNr::VektorSpatprodukt, "VektorSpatproduktMen", nullptr},
