@@ -437,7 +437,7 @@ private slots:
         pruefen();
     }
 
-    void sceneMenuItemsComeFromTheSceneTable()
+    void sceneMenuItemsComeFromTheSceneTableAndShowTheirWindows()
     {
         const TFensterliste fenster(*programm, *form);
         for (const SzenenEintrag& e : SzenenTabelle) {
@@ -446,6 +446,15 @@ private slots:
             // A scene without a window yet has its item greyed out rather than doing nothing.
             QCOMPARE(menue->isEnabled(), e.anlegen != nullptr);
             QCOMPARE(fenster.Szene(e.nr) != nullptr, e.anlegen != nullptr);
+            if (!e.anlegen)
+                continue;
+            // The item shows its own window, and only that one.
+            menue->trigger();
+            QVERIFY2(fenster.Szene(e.nr)->isVisible(), e.menue.data());
+            for (const SzenenEintrag& andere : SzenenTabelle)
+                if (andere.nr != e.nr && andere.anlegen)
+                    QVERIFY2(!fenster.Szene(andere.nr)->isVisible(), andere.menue.data());
+            fenster.Szene(e.nr)->hide();
         }
     }
 };
