@@ -10,6 +10,8 @@
 #include "scenes/math/vektorgerade.h"
 #include "scenes/math/vektorkreis.h"
 #include "scenes/math/vektorort.h"
+#include "scenes/math/vektorspatprodukt.h"
+#include "scenes/math/vektorverknuepfung.h"
 #include "scenes/physics/ebenewellen.h"
 #include "scenes/physics/potentialtopf.h"
 #include "scenes/physics/wurf.h"
@@ -24,6 +26,8 @@
 #include "windows/scenes/math/vektorgerade_form.h"
 #include "windows/scenes/math/vektorkreis_form.h"
 #include "windows/scenes/math/vektorort_form.h"
+#include "windows/scenes/math/vektorspatprodukt_form.h"
+#include "windows/scenes/math/vektorverknuepfung_form.h"
 #include "windows/scenes/physics/ebenewellen_form.h"
 #include "windows/scenes/physics/potentialtopf_form.h"
 #include "windows/scenes/physics/wurf_form.h"
@@ -57,7 +61,8 @@ inline constexpr std::array<SzenenEintrag, SzenenAnzahl> SzenenTabelle{{
     {SzenenNr::Spiegelungen, "SpiegelungMen", &SzeneAnlegen<SzenenNr::Spiegelungen, TSpiegelungen, TSpiegelungenForm>},
     {SzenenNr::BewegungMatrizen, "BewegungMatrizenMen",
      &SzeneAnlegen<SzenenNr::BewegungMatrizen, TBewegungMatrizen, TBewegungMatrizenForm>},
-    {SzenenNr::VektorVerknuepfung, "VektorVerknuepfungMen", nullptr},
+    {SzenenNr::VektorVerknuepfung, "VektorVerknuepfungMen",
+     &SzeneAnlegen<SzenenNr::VektorVerknuepfung, TVektorVerknuepfung, TVektorVerknuepfungForm>},
     {SzenenNr::LineareAbh, "LineareAbhMen", &SzeneAnlegen<SzenenNr::LineareAbh, TLineareAbh, TLineareAbhForm>},
     {SzenenNr::SchnittGE, "SchnittGEMen", &SzeneAnlegen<SzenenNr::SchnittGE, TSchnittGE, TSchnittGEForm>},
     {SzenenNr::VektorEbene, "VektorEbeneMen", &SzeneAnlegen<SzenenNr::VektorEbene, TVektorEbene, TVektorEbeneForm>},
@@ -66,7 +71,8 @@ inline constexpr std::array<SzenenEintrag, SzenenAnzahl> SzenenTabelle{{
     {SzenenNr::VektorKreis, "VektorKreisMen", &SzeneAnlegen<SzenenNr::VektorKreis, TVektorKreis, TVektorKreisForm>},
     {SzenenNr::VektorKugel, "VektorKugelMen", nullptr},
     {SzenenNr::VektorOrt, "VektorOrtMen", &SzeneAnlegen<SzenenNr::VektorOrt, TVektorOrt, TVektorOrtForm>},
-    {SzenenNr::VektorSpatprodukt, "VektorSpatproduktMen", nullptr},
+    {SzenenNr::VektorSpatprodukt, "VektorSpatproduktMen",
+     &SzeneAnlegen<SzenenNr::VektorSpatprodukt, TVektorSpatprodukt, TVektorSpatproduktForm>},
     {SzenenNr::QuaderNetz, "QuaderNetzMen", &SzeneAnlegen<SzenenNr::QuaderNetz, TQuaderNetz, TQuaderNetzForm>},
     {SzenenNr::Wurf, "WurfMen", &SzeneAnlegen<SzenenNr::Wurf, TWurf, TWurfForm>},
     {SzenenNr::EbeneWellen, "EbeneWellenMen", &SzeneAnlegen<SzenenNr::EbeneWellen, TEbeneWellen, TEbeneWellenForm>},
