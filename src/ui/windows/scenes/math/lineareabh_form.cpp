@@ -49,7 +49,7 @@ TLineareAbhForm::TLineareAbhForm(const SzenenUmgebung& umgebung, TLineareAbh& mo
     const std::pair<QPushButton*, int> beispiele[] = {
         {ui->Beispiel1Button, 1}, {ui->Beispiel2Button, 2}, {ui->Beispiel3Button, 3}};
     for (const auto& [knopf, nr] : beispiele)
-        Verbinden(knopf, &QPushButton::clicked, [this, nr] {
+        Verbinden(knopf, &QPushButton::clicked, [this, nr = nr] {
             BeispielLaden(nr);
             DatenAenderungClick();
         });

@@ -50,7 +50,7 @@ TVektorEbeneForm::TVektorEbeneForm(const SzenenUmgebung& umgebung, TVektorEbene&
         {ui->LoeschenButton, &TVektorEbene::Geloescht},
     };
     for (const auto& [knopf, werte] : knoepfe)
-        Verbinden(knopf, &QPushButton::clicked, [this, werte] {
+        Verbinden(knopf, &QPushButton::clicked, [this, werte = werte] {
             WerteZeigen(*werte);
             DatenAenderungClick();
         });

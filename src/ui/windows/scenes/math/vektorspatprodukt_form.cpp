@@ -46,7 +46,7 @@ TVektorSpatproduktForm::TVektorSpatproduktForm(const SzenenUmgebung& umgebung, T
     const std::pair<QPushButton*, int> beispiele[] = {
         {ui->Beispiel1Button, 1}, {ui->Beispiel2Button, 2}, {ui->Beispiel3Button, 3}};
     for (const auto& [knopf, nr] : beispiele)
-        Verbinden(knopf, &QPushButton::clicked, [this, nr] {
+        Verbinden(knopf, &QPushButton::clicked, [this, nr = nr] {
             BeispielLaden(nr);
             DatenAenderungClick();
         });
