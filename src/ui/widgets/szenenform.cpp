@@ -11,8 +11,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QPushButton>
-#include <QStyle>
 #include <QRadioButton>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -51,6 +51,16 @@ void TSzenenForm::Zeigen()
     show();
     raise();
     activateWindow();
+}
+
+void TSzenenForm::BeispielKnoepfe(std::initializer_list<QAbstractButton*> knoepfe, std::function<void(int)> laden)
+{
+    int nr = 0;
+    for (QAbstractButton* knopf : knoepfe)
+        Verbinden(knopf, &QAbstractButton::clicked, [this, laden, nr = ++nr] {
+            laden(nr);
+            DatenAenderungClick();
+        });
 }
 
 bool TSzenenForm::event(QEvent* ereignis)

@@ -107,6 +107,9 @@ protected:
     {
         connect(quelle, signal, this, [this, handler = std::move(handler)] { Ausfuehren(handler); });
     }
+    // Buttons that load the numbered examples 1, 2, … in their order: a click runs
+    // `laden(nr)`, which fills the controls as one change, and then the change handler once.
+    void BeispielKnoepfe(std::initializer_list<QAbstractButton*> knoepfe, std::function<void(int)> laden);
     // A pair of up/down buttons beside a spin edit, each click moving the field by `schritt`
     // within its range (its change event runs the handler) and then redrawing. The buttons
     // get the up and down glyphs.

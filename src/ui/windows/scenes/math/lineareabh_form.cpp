@@ -46,13 +46,8 @@ TLineareAbhForm::TLineareAbhForm(const SzenenUmgebung& umgebung, TLineareAbh& mo
         ui->EbeneFaktorSpinEdit->setValue(e.EbeneFaktor);
     }
 
-    const std::pair<QPushButton*, int> beispiele[] = {
-        {ui->Beispiel1Button, 1}, {ui->Beispiel2Button, 2}, {ui->Beispiel3Button, 3}};
-    for (const auto& [knopf, nr] : beispiele)
-        Verbinden(knopf, &QPushButton::clicked, [this, nr = nr] {
-            BeispielLaden(nr);
-            DatenAenderungClick();
-        });
+    BeispielKnoepfe({ui->Beispiel1Button, ui->Beispiel2Button, ui->Beispiel3Button},
+                    [this](int nr) { BeispielLaden(nr); });
     SchliessenSetzen({ui->DarstellungCheckBox});
     SchalterVerbinden();
     SpinEditsVerbinden();

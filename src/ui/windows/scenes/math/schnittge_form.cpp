@@ -83,13 +83,8 @@ TSchnittGEForm::TSchnittGEForm(const SzenenUmgebung& umgebung, TSchnittGE& model
     // once sets the captions of the pair and draws nothing.
     Fuellen(modell_.Einstellungen());
 
-    const std::pair<QPushButton*, int> beispiele[] = {
-        {ui->Beispiel1Button, 1}, {ui->Beispiel2Button, 2}, {ui->Beispiel3Button, 3}};
-    for (const auto& beispiel : beispiele)
-        Verbinden(beispiel.first, &QPushButton::clicked, [this, nr = beispiel.second] {
-            BeispielLaden(nr);
-            DatenAenderungClick();
-        });
+    BeispielKnoepfe({ui->Beispiel1Button, ui->Beispiel2Button, ui->Beispiel3Button},
+                    [this](int nr) { BeispielLaden(nr); });
     SchliessenSetzen({ui->DarstellungCheckBox});
     SchalterVerbinden();
     SpinEditsVerbinden();

@@ -43,13 +43,8 @@ TVektorSpatproduktForm::TVektorSpatproduktForm(const SzenenUmgebung& umgebung, T
         V3Felder().Setzen(e.V3);
     }
 
-    const std::pair<QPushButton*, int> beispiele[] = {
-        {ui->Beispiel1Button, 1}, {ui->Beispiel2Button, 2}, {ui->Beispiel3Button, 3}};
-    for (const auto& [knopf, nr] : beispiele)
-        Verbinden(knopf, &QPushButton::clicked, [this, nr = nr] {
-            BeispielLaden(nr);
-            DatenAenderungClick();
-        });
+    BeispielKnoepfe({ui->Beispiel1Button, ui->Beispiel2Button, ui->Beispiel3Button},
+                    [this](int nr) { BeispielLaden(nr); });
     SchliessenSetzen({ui->DarstellungCheckBox, ui->V1CheckBox, ui->V2CheckBox, ui->V3CheckBox, ui->SpatCheckBox,
                       ui->VektorproduktCheckBox, ui->HoehenVektorCheckBox, ui->HoeheProjektionCheckBox});
     SchalterVerbinden();

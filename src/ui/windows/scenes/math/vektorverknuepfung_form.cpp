@@ -60,13 +60,8 @@ TVektorVerknuepfungForm::TVektorVerknuepfungForm(const SzenenUmgebung& umgebung,
         ui->SMSpinEdit->setValue(e.Skalar);
     }
 
-    const std::pair<QPushButton*, int> beispiele[] = {
-        {ui->Beispiel1Button, 1}, {ui->Beispiel2Button, 2}, {ui->Beispiel3Button, 3}};
-    for (const auto& [knopf, nr] : beispiele)
-        Verbinden(knopf, &QPushButton::clicked, [this, nr = nr] {
-            BeispielLaden(nr);
-            DatenAenderungClick();
-        });
+    BeispielKnoepfe({ui->Beispiel1Button, ui->Beispiel2Button, ui->Beispiel3Button},
+                    [this](int nr) { BeispielLaden(nr); });
     SchliessenSetzen({ui->DarstellungCheckBox});
     // A radio button runs the handler when it becomes the checked one, so a change of the
     // pair runs it once.
