@@ -13,6 +13,7 @@
 #include "windows/oglpanel_widget.h"
 #include "windows/orbisto2013_form.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -68,6 +69,28 @@ protected:
     QCheckBox* schalter(const char* name) const { return element<QCheckBox>(name); }
     QRadioButton* radio(const char* name) const { return element<QRadioButton>(name); }
     QLabel* label(const char* name) const { return element<QLabel>(name); }
+
+    // Shows the window as its menu item does and waits until it is on screen.
+    void zeigen() const
+    {
+        form->Zeigen();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    // The three spin edits <vorn>xSpinEdit, <vorn>ySpinEdit, <vorn>zSpinEdit as one vector.
+    orbisto::tVektor3 vektor(const char* vorn) const
+    {
+        const QString n = QString::fromLatin1(vorn);
+        return {double(feld(qPrintable(n + "xSpinEdit"))->Value()), double(feld(qPrintable(n + "ySpinEdit"))->Value()),
+                double(feld(qPrintable(n + "zSpinEdit"))->Value())};
+    }
+
+    // A click on the indicator of a check box or radio button, where a user clicks it.
+    static void klicken(QAbstractButton* b)
+    {
+        QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, QPoint(6, b->height() / 2));
+    }
+    void klicken(const char* name) const { klicken(element<QAbstractButton>(name)); }
 };
 
 // The real program around a scene, for the test that opens it from its menu and looks at

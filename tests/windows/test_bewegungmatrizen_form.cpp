@@ -53,12 +53,6 @@ class TestBewegungMatrizen : public QObject, SzenenFenster<TBewegungMatrizen, TB
     // The list as the label shows it: one corner a line.
     QString Liste() const { return QString::fromStdString(modell->Koordinatenliste()).replace(u'\r', u'\n'); }
 
-    void zeigen()
-    {
-        form->Zeigen();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
-
     // The window made afresh for a model that `vorbereiten` changed first.
     void neuAnlegen(const std::function<void(TBewegungMatrizen&)>& vorbereiten)
     {

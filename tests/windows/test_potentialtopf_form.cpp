@@ -27,12 +27,6 @@ class TestPotentialtopfForm : public QObject, SzenenFenster<TPotentialtopf, TPot
     TRxSpeedButton* knopf(const char* name) const { return element<TRxSpeedButton>(name); }
     const tPotentialtopfEinstellungen& stand() const { return modell->Einstellungen(); }
 
-    void zeigen()
-    {
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
-
 private slots:
     void initTestCase() { Einrichten(); }
     void init() { Anlegen(); }

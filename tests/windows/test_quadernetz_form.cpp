@@ -78,12 +78,6 @@ class TestQuaderNetz : public QObject, SzenenFenster<TQuaderNetz, TQuaderNetzFor
                 an("RFCheckBox"),       an("LSCheckBox"),      an("RSCheckBox")};
     }
 
-    void zeigen()
-    {
-        form->Zeigen();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
-
 private slots:
     void initTestCase() { Einrichten(); }
     void init() { Anlegen(); }

@@ -93,12 +93,6 @@ class TestVektorEbeneForm : public QObject, SzenenFenster<TVektorEbene, TVektorE
         w.f = feld("EbeneFaktorSpinEdit")->Value();
         return w;
     }
-    void zeigen()
-    {
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
-
 private slots:
     void initTestCase() { Einrichten(); }
     void init() { Anlegen(); }

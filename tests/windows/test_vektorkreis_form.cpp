@@ -55,12 +55,6 @@ class TestVektorKreisForm : public QObject, SzenenFenster<TVektorKreis, TVektorK
                 feld("PunktGradSpinEdit")->Value(),
                 {feld("MxSpinEdit")->Value(), feld("MySpinEdit")->Value(), feld("MzSpinEdit")->Value()}};
     }
-    void zeigen()
-    {
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
-
 private slots:
     void initTestCase() { Einrichten(); }
     void init() { Anlegen(); }

@@ -49,12 +49,6 @@ const char* const Felder[] = {"OxSpinEdit", "OySpinEdit", "OzSpinEdit", "RxSpinE
 class TestVektorOrtForm : public QObject, SzenenFenster<TVektorOrt, TVektorOrtForm> {
     Q_OBJECT
 
-    void zeigen()
-    {
-        form->Zeigen();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
-
 private slots:
     void initTestCase() { Einrichten(); }
     void init() { Anlegen(); }

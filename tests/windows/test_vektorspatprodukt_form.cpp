@@ -32,11 +32,6 @@ const char* const Boxen[] = {"DarstellungCheckBox",  "V1CheckBox",
 class TestVektorSpatproduktForm : public QObject, SzenenFenster<TVektorSpatprodukt, TVektorSpatproduktForm> {
     Q_OBJECT
 
-    void zeigen()
-    {
-        form->Zeigen();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
     QString text(const char* name) const
     {
         if (auto* e = form->findChild<QLineEdit*>(QString::fromLatin1(name)))
@@ -51,17 +46,6 @@ class TestVektorSpatproduktForm : public QObject, SzenenFenster<TVektorSpatprodu
                               "SpatProduktBetragLabel", "VHxEdit", "VHyEdit", "VHzEdit", "HoehenVektorBetragLabel"})
             l << text(n);
         return l;
-    }
-    tVektor3 vektor(const char* name) const
-    {
-        const QString n = QString::fromLatin1(name);
-        return {double(feld(qPrintable(n + "xSpinEdit"))->Value()), double(feld(qPrintable(n + "ySpinEdit"))->Value()),
-                double(feld(qPrintable(n + "zSpinEdit"))->Value())};
-    }
-    void klicken(const char* name)
-    {
-        QCheckBox* b = schalter(name);
-        QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, QPoint(6, b->height() / 2));
     }
 
 private slots:

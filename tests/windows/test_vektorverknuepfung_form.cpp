@@ -25,11 +25,6 @@ using namespace orbisto;
 class TestVektorVerknuepfungForm : public QObject, SzenenFenster<TVektorVerknuepfung, TVektorVerknuepfungForm> {
     Q_OBJECT
 
-    void zeigen()
-    {
-        form->Zeigen();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
     QStringList texte(const char* vorn) const
     {
         QStringList t;
@@ -45,16 +40,6 @@ class TestVektorVerknuepfungForm : public QObject, SzenenFenster<TVektorVerknuep
                               "BV1kreuzV2Label", "BWinkelV1V2Label"})
             t << label(n)->text();
         return t;
-    }
-    tVektor3 vektor(const char* name) const
-    {
-        const QString n = QString::fromLatin1(name);
-        return {double(feld(qPrintable(n + "xSpinEdit"))->Value()), double(feld(qPrintable(n + "ySpinEdit"))->Value()),
-                double(feld(qPrintable(n + "zSpinEdit"))->Value())};
-    }
-    void klicken(QAbstractButton* b)
-    {
-        QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, QPoint(6, b->height() / 2));
     }
 
 private slots:

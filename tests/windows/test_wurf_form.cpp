@@ -50,12 +50,6 @@ class TestWurfForm : public QObject, SzenenFenster<TWurf, TWurfForm> {
     QScrollBar* leiste() const { return element<QScrollBar>("KugelPositionScrollBar"); }
     QRect rahmen(const char* name) const { return element<QWidget>(name)->geometry(); }
 
-    void zeigen()
-    {
-        form->Zeigen();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
-
 private slots:
     void initTestCase() { Einrichten(); }
     void init() { Anlegen(); }
