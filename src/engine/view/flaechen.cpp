@@ -1,6 +1,7 @@
-// The objects drawn from formulas: the surface z = f(x, y) and the solid of revolution
-// of y = f(x). Every glBegin block is opened only once the values it needs are known,
-// so a formula that fails leaves no block open and no matrix pushed.
+// The objects drawn from formulas: the surface z = f(x, y), the solid of revolution
+// of y = f(x) and the membrane of z = f(r) about the z axis. Every glBegin block is opened
+// only once the values it needs are known, so a formula that fails leaves no block open
+// and no matrix pushed.
 
 #include "core/allgemeinerfehler.h"
 #include "expr/formelwert.h"
@@ -10,7 +11,9 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <vector>
 
 namespace orbisto {
@@ -53,6 +56,44 @@ void Strecken(double start, double schritt, double grenze, Tun tun)
 
 // A point at x on the circle of radius r about the x axis.
 void MantelPunkt(double x, double r, double winkel) { glVertex3d(x, r * std::cos(winkel), r * std::sin(winkel)); }
+
+// As many steps as a surface may have in one direction.
+constexpr std::size_t MaxSchritte = 100'000;
+
+[[noreturn]] void ZuVieleSchritte()
+{
+    throw AllgemeinerFehler("Die Fläche hat zu viele Schritte: höchstens 100000 in jeder Richtung.");
+}
+
+// The directions of the membrane's meridians: phi = 0, 360 / m, ... below 360 degrees,
+// summed as the angle goes, as cosine and sine; one more at the end, so that each cell
+// finds its second meridian at j + 1.
+struct Richtungen {
+    std::vector<double> c, s;
+    std::size_t Anzahl() const { return c.size() - 1; }
+};
+
+Richtungen MeridianRichtungen(int m)
+{
+    Richtungen r;
+    if (m < 1)
+        return {{0}, {0}};
+    if (static_cast<std::size_t>(m) > MaxSchritte)
+        ZuVieleSchritte();
+    constexpr double Grad = 0.017453292519943295;
+    const double d = 360.0 / m;
+    const auto dazu = [&](double phi) {
+        r.c.push_back(std::cos(phi * Grad));
+        r.s.push_back(std::sin(phi * Grad));
+    };
+    double letzter = 0;
+    SchritteUnter(0, d, 360, [&](double phi) {
+        dazu(phi);
+        letzter = phi;
+    });
+    dazu(letzter + d);
+    return r;
+}
 
 }  // namespace
 
@@ -154,6 +195,80 @@ void TKoSys::RotationskoerperZeichnen(std::string_view formel, int n, double xmi
         }
         glPopMatrix();
     }
+}
+
+TKoSys::tMembranProfil TKoSys::MembranProfil(std::string_view formel, int n, double rmax)
+{
+    tMembranProfil p;
+    if (n < 1)
+        return p;
+    if (static_cast<std::size_t>(n) > MaxSchritte)
+        ZuVieleSchritte();
+    // Each radius once, however many meridians, circles and cells meet there.
+    SchritteBis(0, rmax / n, 1.01 * rmax, [&](double r) {
+        p.z.push_back(Radius(formel, r));
+        p.r.push_back(r);
+    });
+    return p;
+}
+
+void TKoSys::MeridianGitterZeichnen(const tMembranProfil& profil, int m) const
+{
+    const Richtungen w = MeridianRichtungen(m);
+    Eckenpuffer puffer;
+    for (std::size_t i = 0; i + 1 < profil.r.size(); ++i) {
+        const double r1 = profil.r[i], z1 = profil.z[i], r2 = profil.r[i + 1], z2 = profil.z[i + 1];
+        for (std::size_t j = 0; j < w.Anzahl(); ++j) {
+            puffer.Ecke(r1 * w.c[j], r1 * w.s[j], z1);
+            puffer.Ecke(r2 * w.c[j], r2 * w.s[j], z2);
+        }
+        puffer.Zeichnen(GL_LINES);
+    }
+}
+
+void TKoSys::RingGitterZeichnen(const tMembranProfil& profil, int m) const
+{
+    if (static_cast<std::size_t>(std::max(m, 0)) > MaxSchritte)
+        ZuVieleSchritte();
+    // The circles of Kreis, each at the height of its radius.
+    Eckenpuffer puffer;
+    for (std::size_t i = 0; i < profil.r.size(); ++i) {
+        const double r = profil.r[i], z = profil.z[i];
+        Winkelschritte(m, [&](double phi, double weiter) {
+            puffer.Ecke(r * std::cos(phi), r * std::sin(phi), z);
+            puffer.Ecke(r * std::cos(weiter), r * std::sin(weiter), z);
+        });
+        puffer.Zeichnen(GL_LINES);
+    }
+}
+
+void TKoSys::MembranFlaecheZeichnen(const tMembranProfil& profil, int m, std::uint8_t orientierung) const
+{
+    const Richtungen w = MeridianRichtungen(m);
+    // As the cells of a surface z = f(x, y): behind their depth by a hair.
+    glPushAttrib(GL_POLYGON_BIT);
+    glEnable(GL_POLYGON_OFFSET_FILL);
+    glPolygonOffset(1, 1);
+    Eckenpuffer puffer;
+    for (std::size_t i = 0; i + 1 < profil.r.size(); ++i) {
+        const double r1 = profil.r[i], z1 = profil.z[i], r2 = profil.r[i + 1], z2 = profil.z[i + 1];
+        for (std::size_t j = 0; j < w.Anzahl(); ++j) {
+            const auto ecke = [&](double r, double z, std::size_t k) { puffer.Ecke(r * w.c[k], r * w.s[k], z); };
+            if (orientierung == 1) {
+                ecke(r1, z1, j);
+                ecke(r2, z2, j);
+                ecke(r2, z2, j + 1);
+                ecke(r1, z1, j + 1);
+            } else {
+                ecke(r1, z1, j);
+                ecke(r1, z1, j + 1);
+                ecke(r2, z2, j + 1);
+                ecke(r2, z2, j);
+            }
+        }
+        puffer.Zeichnen(GL_QUADS);
+    }
+    glPopAttrib();
 }
 
 }  // namespace orbisto

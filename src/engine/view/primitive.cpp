@@ -53,6 +53,24 @@ void TKoSys::Strecke(double x1, double y1, double z1, double x2, double y2, doub
 
 void TKoSys::FarbeSetzen(const tRGB& farbe) { glColor3f(farbe.R, farbe.G, farbe.B); }
 
+namespace {
+
+void Stuecke(GLenum art, const std::vector<tVektor3>& punkte)
+{
+    if (punkte.empty())
+        return;
+    glBegin(art);
+    for (const tVektor3& p : punkte)
+        glVertex3d(p.x, p.y, p.z);
+    glEnd();
+}
+
+}  // namespace
+
+void TKoSys::Strecken(const std::vector<tVektor3>& enden) { Stuecke(GL_LINES, enden); }
+
+void TKoSys::Vierecke(const std::vector<tVektor3>& ecken) { Stuecke(GL_QUADS, ecken); }
+
 void TKoSys::VektorpfeilRGB(const tVektor3& von, const tVektor3& nach, double dicke, const tRGB& farbe) const
 {
     VektorpfeilRGB(von.x, von.y, von.z, nach.x, nach.y, nach.z, dicke, farbe.R, farbe.G, farbe.B);

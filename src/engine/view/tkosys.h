@@ -17,6 +17,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orbisto {
 
@@ -64,6 +65,10 @@ public:
 
     // The current colour, for what is drawn next.
     static void FarbeSetzen(const tRGB& farbe);
+    // Many pieces in one call, in the current colour: a line between each two points in
+    // turn, a face through each four (its front where they run counter-clockwise).
+    static void Strecken(const std::vector<tVektor3>& enden);
+    static void Vierecke(const std::vector<tVektor3>& ecken);
     // The same from vectors: a ball of 10 slices and stacks, a thin line, an arrow in one
     // colour (as VektorpfeilRGB).
     void Ball(const tVektor3& p, double r, int n = 10) const { Punkt(n, p.x, p.y, p.z, r); }
@@ -138,6 +143,27 @@ public:
     void RotationskoerperZeichnen(std::string_view formel, int n, double xmin, double xmax, int m, bool funktion,
                                   bool fktGitter, bool rotGitter, bool flaeche, bool zylinder,
                                   const tFarbStufen& stufen) const;
+
+    // A membrane: the profile z = formel(r) turned about the z axis. The profile holds the
+    // radii r = 0, rmax / n, ... while r <= 1,01 rmax and the formula's value at each,
+    // evaluated once here, so the three drawings below share them. An invalid formula throws
+    // KonvertierungsFehler, more than 100000 steps AllgemeinerFehler; n below 1 gives the
+    // empty profile.
+    struct tMembranProfil {
+        std::vector<double> r, z;
+    };
+    static tMembranProfil MembranProfil(std::string_view formel, int n, double rmax);
+    // The meridian web: every step between neighbouring radii turned to the angles 0,
+    // 360 / m, ... below 360 degrees.
+    void MeridianGitterZeichnen(const tMembranProfil& profil, int m) const;
+    // A circle of m pieces about the z axis at every radius, at its height.
+    void RingGitterZeichnen(const tMembranProfil& profil, int m) const;
+    // The cells between neighbouring radii and angles (as the web), one side: orientation 1
+    // the corner order (r1, phi), (r2, phi), (r2, phi + d), (r1, phi + d), whose front is
+    // the upper side whatever the profile, any other value the reverse. The cells lie a hair behind their
+    // depth, so web and circles on them show whole. More than 100000 steps round are
+    // refused with AllgemeinerFehler here and in the web and circles.
+    void MembranFlaecheZeichnen(const tMembranProfil& profil, int m, std::uint8_t orientierung) const;
 
     // --- Shapes of the object list -----------------------------------------------------
     // Faces in the full shade on the outside and the back shade on the other side, grids,
