@@ -56,10 +56,6 @@ TFensterliste::TFensterliste(Programm& programm, TOrbisto2013Form& hauptfenster)
         auto* menue = hauptfenster.findChild<QAction*>(name);
         if (!menue)
             throw std::logic_error("scene table: the main window has no menu item " + name.toStdString());
-        if (!e.anlegen) {
-            menue->setEnabled(false);
-            continue;
-        }
         // Parented to the main window, which thereby owns it.
         TSzenenForm* fenster = e.anlegen(umgebung).release();
         szenen_[static_cast<std::size_t>(e.nr)] = fenster;
