@@ -33,7 +33,16 @@
 // the scene "Ebene Wellen", which redraws on every tick of its timer (100 ms by default) and
 // compiles its formula on every pass: WavesLinear (its start settings), WavesInterference
 // ("P1 + P2 (Interferenz)" with grid and surface) and WavesLargest (the same over the largest
-// field the window allows, -30 ... 30, in cells of 0,25).
+// field the window allows, -30 ... 30, in cells of 0,25);
+// the other animated scenes at the heaviest settings their windows allow, mid-animation:
+// Rotation ("Winkel- und Bahngeschwindigkeit", accelerated, omega 5, r 5; 20 ms a tick),
+// LongitudinalLargest (the chain running on to 24 in 100 spaces), MembraneLargest ("Stehende
+// Kreis - Welle": the swinging membrane of order 7 with web, circles and surface in 100 x 100
+// steps, its profile formula evaluated on every pass; 100 ms a tick by default),
+// SunEarthMoon (all three bodies), Dominoes (plate, stones and arm) and Figures (every
+// figure of "Figuren-Demonstration" with the long box). The ticks of these scenes run at the
+// interval their windows set, at least 1 ms; a pass longer than the interval drops ticks
+// (the timer never queues them).
 //
 // Time is wall time (the rasteriser's threads are not in the main thread's CPU time); the
 // CPU column is the whole process's.
@@ -51,7 +60,13 @@
 #include "platform/headlessgl.h"
 #include "programm/programm.h"
 #include "programm/zeichnen.h"
+#include "scenes/other/dominosteine.h"
+#include "scenes/other/figurendemo.h"
 #include "scenes/physics/ebenewellen.h"
+#include "scenes/physics/longitudinalwelle.h"
+#include "scenes/physics/sonneerdemond.h"
+#include "scenes/physics/stehendekreiswelle.h"
+#include "scenes/physics/winkelbahngeschw.h"
 #include "view/glressourcen.h"
 #include "view/schritte.h"
 
@@ -211,6 +226,88 @@ void WavesLargest(Programm& p)
     e.Wellenlaenge = 2;
     e.WellenlaengeSchritte = 8;
     Wellen(p, e);
+}
+
+// A scene switched on with these settings and advanced by `takte` ticks, in its slot.
+template <class Modell, class Einstellungen>
+Modell& Szene(Programm& p, SzenenNr nr, const Einstellungen& e, int takte)
+{
+    auto szene = std::make_unique<Modell>();
+    Modell& s = *szene;
+    s.EinstellungenAendern(e);
+    for (int i = 0; i < takte; ++i)
+        s.Takt();
+    p.Szenen.Setzen(nr, std::move(szene));
+    return s;
+}
+
+void Rotation(Programm& p)
+{
+    tWinkelBahnGeschwEinstellungen e;
+    e.Darstellung = e.Rotation = true;
+    e.Art = tBewegungsArt::Beschleunigt;
+    e.Winkelgeschw = 5;
+    e.Radius = 5;
+    Szene<TWinkelBahnGeschw>(p, SzenenNr::WinkelBahnGeschw, e, 7);
+}
+
+void LongitudinalLargest(Programm& p)
+{
+    tLongitudinalWelleEinstellungen e;
+    e.LongitudinalWelle = true;
+    e.Modus = tLongitudinalModus::FortschreitendUnendlich;
+    e.Ordnung = 8;
+    e.AmplitudeWert = 20;
+    e.FktSchritte = 100;
+    Szene<TLongitudinalWelle>(p, SzenenNr::LongitudinalWelle, e, 3);
+}
+
+tStehendeKreisWelleEinstellungen GroessteMembran()
+{
+    tStehendeKreisWelleEinstellungen e;
+    e.StehendeWelle = true;
+    e.Traeger = tWellenTraeger::Eben;
+    e.Anzeige = tWellenAnzeige::Schwingung;
+    e.Ordnung = 7;
+    e.AmplitudeWert = 4;
+    e.FunktionsGitter = e.RotationsGitter = e.FunktionsFlaeche = true;
+    e.FktSchritte = e.RotSchritte = 100;
+    return e;
+}
+
+void MembraneLargest(Programm& p) { Szene<TStehendeKreisWelle>(p, SzenenNr::StehendeKreisWelle, GroessteMembran(), 3); }
+
+void SunEarthMoon(Programm& p)
+{
+    tSonneErdeMondEinstellungen e;
+    e.Sonne = e.Erde = e.Mond = e.RotationDauerhaft = true;
+    auto szene = std::make_unique<TSonneErdeMond>();
+    szene->EinstellungenAendern(e);
+    for (int i = 0; i < 40; ++i)
+        szene->Schritt();
+    p.Szenen.Setzen(SzenenNr::SonneErdeMond, std::move(szene));
+}
+
+void Dominoes(Programm& p)
+{
+    auto szene = std::make_unique<TDominoSteine>();
+    szene->EinstellungenAendern({true, true, true});
+    for (int i = 0; i < 50; ++i)
+        szene->Takt();
+    p.Szenen.Setzen(SzenenNr::DominoSteine, std::move(szene));
+}
+
+void Figures(Programm& p)
+{
+    tFigurenDemoEinstellungen e;
+    e.FluchtpunktQuader = e.TestWuerfel = e.Vollquader = e.EinWuerfel = e.EinWuerfelBewegung = true;
+    auto szene = std::make_unique<TFigurenDemo>();
+    szene->EinstellungenAendern(e, p.KoSys);
+    for (int i = 0; i < 20; ++i) {
+        szene->QuaderDrehen();
+        szene->WuerfelBewegen();
+    }
+    p.Szenen.Setzen(SzenenNr::FigurenDemo, std::move(szene));
 }
 
 // --- Capture ----------------------------------------------------------------------------
@@ -546,6 +643,23 @@ long Wellenarbeit(const Programm& p, long double& summe)
     return n;
 }
 
+// The membrane's formula work in one pass: each shape's profile, one evaluation per radius,
+// which web, circles and surface share.
+long Membranarbeit(const Programm& p, long double& summe)
+{
+    const auto* w = dynamic_cast<const TStehendeKreisWelle*>(p.Szenen.Holen(SzenenNr::StehendeKreisWelle));
+    if (w == nullptr || !w->Einstellungen().StehendeWelle)
+        return 0;
+    long n = 0;
+    for (const std::string& formel : w->Formeln()) {
+        const TKoSys::tMembranProfil profil = TKoSys::MembranProfil(formel, w->Einstellungen().FktSchritte, 4);
+        for (double z : profil.z)
+            summe += z;
+        n += static_cast<long>(profil.z.size());
+    }
+    return n;
+}
+
 void FormelBench(benchmark::State& state, const Fall* fall)
 {
     Programm p;
@@ -553,7 +667,7 @@ void FormelBench(benchmark::State& state, const Fall* fall)
     long auswertungen = 0;
     for (auto _ : state) {
         long double summe = 0;
-        auswertungen = Formelarbeit(p, summe) + Wellenarbeit(p, summe);
+        auswertungen = Formelarbeit(p, summe) + Wellenarbeit(p, summe) + Membranarbeit(p, summe);
         benchmark::DoNotOptimize(summe);
     }
     state.counters["evaluations"] = static_cast<double>(auswertungen);
@@ -570,7 +684,22 @@ const Fall kFaelle[] = {
     {"WavesLinear", WavesLinear, 1},
     {"WavesInterference", WavesInterference, 10},
     {"WavesLargest", WavesLargest, 30},
+    {"Rotation", Rotation, 1},
+    {"LongitudinalLargest", LongitudinalLargest, 10},
+    {"MembraneLargest", MembraneLargest, 30},
+    {"SunEarthMoon", SunEarthMoon, 10},
+    {"Dominoes", Dominoes, 10},
+    {"Figures", Figures, 10},
 };
+
+// Cases whose pass evaluates no formula.
+bool OhneFormeln(const Fall& fall)
+{
+    for (Einrichten e : {DefaultView, AllOn, Rotation, LongitudinalLargest, SunEarthMoon, Dominoes, Figures})
+        if (fall.einrichten == e)
+            return true;
+    return false;
+}
 
 int Register()
 {
@@ -585,7 +714,7 @@ int Register()
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime()
             ->MeasureProcessCPUTime();
-        if (fall.einrichten != DefaultView && fall.einrichten != AllOn)
+        if (!OhneFormeln(fall))
             benchmark::RegisterBenchmark((n + "/Formeln").c_str(), FormelBench, &fall)
                 ->Unit(benchmark::kMillisecond)
                 ->UseRealTime()
