@@ -8,6 +8,7 @@
 #include "fensterelement.h"
 #include "fensterpruefung.h"
 #include "programm/programm.h"
+#include "widgets/autorepeatbutton_widget.h"
 #include "widgets/spinedit_widget.h"
 #include "widgets/szenenform.h"
 #include "windows/oglpanel_widget.h"
@@ -22,6 +23,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 template <class Modell, class Form>
@@ -91,6 +93,65 @@ protected:
         QTest::mouseClick(b, Qt::LeftButton, Qt::NoModifier, QPoint(6, b->height() / 2));
     }
     void klicken(const char* name) const { klicken(element<QAbstractButton>(name)); }
+
+    // The caption of a check box, radio button or label, bold or not, in its colour (an
+    // invalid colour: the default).
+    struct tBeschriftung {
+        const char* name;
+        QString text;
+        bool fett;
+        QColor farbe;
+    };
+    void BeschriftungenPruefen(std::initializer_list<tBeschriftung> liste) const
+    {
+        for (const tBeschriftung& b : liste) {
+            QWidget* w = element<QWidget>(b.name);
+            QCOMPARE(w->property("text").toString(), b.text);
+            QVERIFY2(w->font().bold() == b.fett, b.name);
+            if (b.farbe.isValid())
+                QVERIFY2(w->palette().color(w->foregroundRole()) == b.farbe, b.name);
+        }
+    }
+
+    orbisto::TRxSpeedButton* knopf(const char* name) const { return element<orbisto::TRxSpeedButton>(name); }
+
+    // A click on one of a pair of up/down buttons beside a spin edit: from `vorher` the field
+    // shows `nachher` (kept within its range) and the picture is drawn anew.
+    struct tSchrittKlick {
+        const char* knopf;
+        const char* feld;
+        int vorher, nachher;
+    };
+    void SchrittKlicksPruefen(std::initializer_list<tSchrittKlick> faelle)
+    {
+        for (const tSchrittKlick& f : faelle) {
+            feld(f.feld)->setValue(f.vorher);
+            const int vorher = zeichnungen;
+            QTest::mouseClick(knopf(f.knopf), Qt::LeftButton);
+            QCOMPARE(feld(f.feld)->Value(), f.nachher);
+            QVERIFY2(zeichnungen > vorher, f.knopf);
+        }
+    }
+
+    // A text typed into a spin edit reaches the model as the nearest allowed number:
+    // `imModell` then reads `wert`.
+    struct tGetippt {
+        const char* feld;
+        const char* text;
+        std::function<int()> imModell;
+        int wert;
+    };
+    void GetipptPruefen(std::initializer_list<tGetippt> faelle)
+    {
+        for (const tGetippt& f : faelle) {
+            feld(f.feld)->setText(QString::fromLatin1(f.text));
+            QVERIFY2(f.imModell() == f.wert,
+                     qPrintable(QStringLiteral("%1 \"%2\": %3 instead of %4")
+                                    .arg(QString::fromLatin1(f.feld), QString::fromLatin1(f.text))
+                                    .arg(f.imModell())
+                                    .arg(f.wert)));
+        }
+    }
 };
 
 // The real program around a scene, for the test that opens it from its menu and looks at

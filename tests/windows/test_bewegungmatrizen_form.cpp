@@ -46,7 +46,6 @@ const char* const Buchstaben[] = {"ARxSpeedButton", "BRxSpeedButton", "CRxSpeedB
 class TestBewegungMatrizen : public QObject, SzenenFenster<TBewegungMatrizen, TBewegungMatrizenForm> {
     Q_OBJECT
 
-    TRxSpeedButton* knopf(const char* name) const { return element<TRxSpeedButton>(name); }
     QComboBox* liste(const char* name) const { return element<QComboBox>(name); }
     QLabel* koordinaten() const { return label("KoLabel"); }
 

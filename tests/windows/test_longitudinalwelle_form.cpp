@@ -26,7 +26,6 @@ class TestLongitudinalWelleForm : public QObject, SzenenFenster<TLongitudinalWel
     Q_OBJECT
 
     QTimer* timer() const { return element<QTimer>("SchwingungTimer"); }
-    TRxSpeedButton* knopf(const char* name) const { return element<TRxSpeedButton>(name); }
     QFrame* endenPanel() const { return element<QFrame>("FOGPanel"); }
     const tLongitudinalWelleEinstellungen& stand() const { return modell->Einstellungen(); }
 
@@ -222,25 +221,14 @@ private slots:
 
     void theTenStepPairsMoveTheirFieldsWithinRange()
     {
-        struct Fall {
-            const char* knopf;
-            const char* feld;
-            int vorher, nachher;
-        } const faelle[] = {
+        SchrittKlicksPruefen({
             {"Fkt10SchritteSpinButtonUp", "FktSchritteSpinEdit", 16, 26},
             {"Fkt10SchritteSpinButtonUp", "FktSchritteSpinEdit", 95, 100},
             {"Fkt10SchritteSpinButtonDown", "FktSchritteSpinEdit", 16, 6},
             {"Fkt10SchritteSpinButtonDown", "FktSchritteSpinEdit", 5, 1},
             {"Zeit10SchritteSpinButtonUp", "ZeitSchritteSpinEdit", 495, 500},
             {"Zeit10SchritteSpinButtonDown", "ZeitSchritteSpinEdit", 7, 1},
-        };
-        for (const Fall& f : faelle) {
-            feld(f.feld)->setValue(f.vorher);
-            const int vorher = zeichnungen;
-            QTest::mouseClick(knopf(f.knopf), Qt::LeftButton);
-            QCOMPARE(feld(f.feld)->Value(), f.nachher);
-            QVERIFY2(zeichnungen > vorher, f.knopf);
-        }
+        });
         QCOMPARE(stand().FktSchritte, 1);
         QCOMPARE(stand().ZeitSchritte, 1);
     }
@@ -252,12 +240,7 @@ private slots:
     {
         BoxBeantworter antwort;
         radio("FortschreitendUnendlichRadioButton")->click();
-        const struct {
-            const char* feld;
-            const char* text;
-            std::function<int()> imModell;
-            int wert;
-        } faelle[] = {
+        GetipptPruefen({
             {"FktSchritteSpinEdit", "-5", [&] { return int(modell->Ruhelagen().size()); }, 3},
             {"FktSchritteSpinEdit", "0", [&] { return stand().FktSchritte; }, 1},
             {"FktSchritteSpinEdit", "5000", [&] { return stand().FktSchritte; }, 100},
@@ -268,11 +251,7 @@ private slots:
             {"ZeitSchritteSpinEdit", "9999", [&] { return timer()->interval(); }, 500},
             {"OrdnungSpinEdit", "0", [&] { return stand().Ordnung; }, 1},
             {"AmplitudeSpinEdit", "-7", [&] { return stand().AmplitudeWert; }, 0},
-        };
-        for (const auto& f : faelle) {
-            feld(f.feld)->setText(QString::fromLatin1(f.text));
-            QCOMPARE(f.imModell(), f.wert);
-        }
+        });
         QVERIFY(timer()->isActive());
         QCOMPARE(antwort.boxen.size(), 0);
     }

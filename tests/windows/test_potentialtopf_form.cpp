@@ -24,7 +24,6 @@ using namespace orbisto;
 class TestPotentialtopfForm : public QObject, SzenenFenster<TPotentialtopf, TPotentialtopfForm> {
     Q_OBJECT
 
-    TRxSpeedButton* knopf(const char* name) const { return element<TRxSpeedButton>(name); }
     const tPotentialtopfEinstellungen& stand() const { return modell->Einstellungen(); }
 
 private slots:

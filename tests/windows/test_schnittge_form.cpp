@@ -63,7 +63,6 @@ class TestSchnittGE : public QObject, SzenenFenster<TSchnittGE, TSchnittGEForm> 
     Q_OBJECT
 
     QLineEdit* zahlfeld(const char* name) const { return element<QLineEdit>(name); }
-    TRxSpeedButton* knopf(const char* name) const { return element<TRxSpeedButton>(name); }
 
     QString feldtexte() const
     {

@@ -93,12 +93,7 @@ private slots:
     {
         gezeigt();  // polished, so style sheets have set fonts and colours
         const QColor rot(0xFF, 0, 0), gruen(0, 0x80, 0), blau(0, 0, 0xFF);
-        const struct {
-            const char* name;
-            QString text;
-            bool fett;
-            QColor farbe;  // invalid: the default
-        } beschriftungen[] = {
+        BeschriftungenPruefen({
             {"DarstellungCheckBox", "Darstellung von Spiegelungen", false, {}},
             {"PunktRadioButton", "Punkt  P1", false, {}},
             {"StreckeRadioButton", "Strecke  P1-- P2", false, {}},
@@ -118,15 +113,7 @@ private slots:
             {"VerbindungCheckBox", "Verbindung Original - Bild", false, {}},
             {"Beispiel1Button", "Beispiel 1", false, {}},
             {"Beispiel2Button", "Beispiel 2", false, {}},
-        };
-        for (const auto& b : beschriftungen) {
-            QWidget* w = element<QWidget>(b.name);
-            const auto* knopf = qobject_cast<QAbstractButton*>(w);
-            QCOMPARE(knopf ? knopf->text() : qobject_cast<QLabel*>(w)->text(), b.text);
-            QVERIFY2(w->font().bold() == b.fett, b.name);
-            if (b.farbe.isValid())
-                QVERIFY2(w->palette().color(w->foregroundRole()) == b.farbe, b.name);
-        }
+        });
         for (std::size_t i = 0; i < std::size(SpiegelBoxen); ++i)
             QCOMPARE(schalter(SpiegelBoxen[i])->text(), QString::fromUtf8(TSpiegelungen::Beschriftungen[i].data()));
         QCOMPARE(form->findChildren<QCheckBox*>().size(), 9);

@@ -24,7 +24,6 @@ class TestStehendeKreisWelleForm : public QObject, SzenenFenster<TStehendeKreisW
     Q_OBJECT
 
     QTimer* timer() const { return element<QTimer>("SchwingungTimer"); }
-    TRxSpeedButton* knopf(const char* name) const { return element<TRxSpeedButton>(name); }
     const tStehendeKreisWelleEinstellungen& stand() const { return modell->Einstellungen(); }
 
 private slots:
@@ -180,25 +179,14 @@ private slots:
 
     void theTenStepPairsMoveTheirFieldsWithinRange()
     {
-        struct Fall {
-            const char* knopf;
-            const char* feld;
-            int vorher, nachher;
-        } const faelle[] = {
+        SchrittKlicksPruefen({
             {"Fkt10SchritteSpinButtonUp", "FktSchritteSpinEdit", 20, 30},
             {"Fkt10SchritteSpinButtonUp", "FktSchritteSpinEdit", 95, 100},
             {"Fkt10SchritteSpinButtonDown", "FktSchritteSpinEdit", 5, 1},
             {"Rot10SchritteSpinButtonDown", "RotSchritteSpinEdit", 20, 10},
             {"Zeit10SchritteSpinButtonUp", "ZeitSchritteSpinEdit", 495, 500},
             {"Zeit10SchritteSpinButtonDown", "ZeitSchritteSpinEdit", 7, 1},
-        };
-        for (const Fall& f : faelle) {
-            feld(f.feld)->setValue(f.vorher);
-            const int vorher = zeichnungen;
-            QTest::mouseClick(knopf(f.knopf), Qt::LeftButton);
-            QCOMPARE(feld(f.feld)->Value(), f.nachher);
-            QVERIFY2(zeichnungen > vorher, f.knopf);
-        }
+        });
         QCOMPARE(stand().FktSchritte, 1);
         QCOMPARE(stand().RotSchritte, 10);
         QCOMPARE(stand().ZeitSchritte, 1);
@@ -211,12 +199,7 @@ private slots:
     {
         BoxBeantworter antwort;
         radio("SchwingungRadioButton")->click();
-        const struct {
-            const char* feld;
-            const char* text;
-            std::function<int()> imModell;
-            int wert;
-        } faelle[] = {
+        GetipptPruefen({
             {"FktSchritteSpinEdit", "-5", [&] { return stand().FktSchritte; }, 1},
             {"FktSchritteSpinEdit", "0", [&] { return stand().FktSchritte; }, 1},
             {"RotSchritteSpinEdit", "-20", [&] { return stand().RotSchritte; }, 1},
@@ -225,11 +208,7 @@ private slots:
             {"ZeitSchritteSpinEdit", "0", [&] { return timer()->interval(); }, 1},
             {"ZeitSchritteSpinEdit", "-3", [&] { return timer()->interval(); }, 1},
             {"ZeitSchritteSpinEdit", "9999", [&] { return timer()->interval(); }, 500},
-        };
-        for (const auto& f : faelle) {
-            feld(f.feld)->setText(QString::fromLatin1(f.text));
-            QCOMPARE(f.imModell(), f.wert);
-        }
+        });
         QVERIFY(timer()->isActive());
         QCOMPARE(antwort.boxen.size(), 0);
     }

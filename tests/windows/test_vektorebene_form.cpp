@@ -117,12 +117,7 @@ private slots:
     {
         zeigen();  // polished, so style sheets have set fonts and colours
         const QColor schwarz(0, 0, 0), rot(0xFF, 0, 0), gruen(0, 0x80, 0), blau(0, 0, 0xFF);
-        const struct {
-            const char* name;
-            QString text;
-            bool fett;
-            QColor farbe;  // invalid: the default
-        } schalterListe[] = {
+        BeschriftungenPruefen({
             {"EbeneCheckBox", "Ebene in der Punkt - Richtungs - Form   ( Parameter - Form )", true, {}},
             {"EbeneFlaecheCheckBox", "Fläche", false, {}},
             {"EbeneGitterCheckBox", "Gitter", false, {}},
@@ -132,14 +127,7 @@ private slots:
             {"RichtungsVektor2CheckBox", "2. Richtungs-Vektor", true, blau},
             {"VieleOrtsvektorenCheckBox", "Viele Ortsvektoren", false, {}},
             {"AdditionRichtungsvektorenCheckBox", "Addition der Richtungs-Vektoren", false, {}},
-        };
-        for (const auto& s : schalterListe) {
-            QCheckBox* b = schalter(s.name);
-            QCOMPARE(b->text(), s.text);
-            QVERIFY2(b->font().bold() == s.fett, s.name);
-            if (s.farbe.isValid())
-                QVERIFY2(b->palette().color(QPalette::WindowText) == s.farbe, s.name);
-        }
+        });
         QCOMPARE(form->findChildren<QCheckBox*>().size(), 9);
 
         const struct {

@@ -78,12 +78,7 @@ private slots:
     {
         zeigen();
         const QColor rot(0xFF, 0, 0), gruen(0, 0x80, 0);
-        const struct {
-            const char* name;
-            QString text;
-            bool fett;
-            QColor farbe;  // invalid: the default
-        } schalterListe[] = {
+        BeschriftungenPruefen({
             {"KreislinieCheckBox", "Kreislinie parallel zur XY-Ebene", true, {}},
             {"MittelpunktVektorCheckBox", "Mittelpunkt-Vektor", true, rot},
             {"PunktCheckBox", "Punkt (Ort)", true, {}},
@@ -93,14 +88,7 @@ private slots:
             {"VieleDifferenzvektorenCheckBox", "Viele Differenzvektoren", false, {}},
             {"KreisflaecheCheckBox", "Kreisfläche", false, {}},
             {"TangenteCheckBox", "Tangente an den Kreis durch P", false, {}},
-        };
-        for (const auto& s : schalterListe) {
-            QCheckBox* b = schalter(s.name);
-            QCOMPARE(b->text(), s.text);
-            QVERIFY2(b->font().bold() == s.fett, s.name);
-            if (s.farbe.isValid())
-                QVERIFY2(b->palette().color(QPalette::WindowText) == s.farbe, s.name);
-        }
+        });
         QCOMPARE(form->findChildren<QCheckBox*>().size(), 9);
         QCOMPARE(label("KreisRadiusLabel")->text(), QStringLiteral("Radius"));
         QCOMPARE(label("PunktGradLabel")->text(), QStringLiteral("Grad"));

@@ -92,12 +92,7 @@ private slots:
     {
         zeigen();
         const QColor rot(0xFF, 0, 0), gruen(0, 0x80, 0), blau(0, 0, 0xFF);
-        const struct {
-            const char* name;
-            QString text;
-            bool fett;
-            QColor farbe;  // invalid: the default
-        } schalterListe[] = {
+        BeschriftungenPruefen({
             {"KugelCheckBox", "Kugel", true, {}},
             {"KugelLKCheckBox", "Längenkreise", false, {}},
             {"KugelBKCheckBox", "Breitenkreise", false, {}},
@@ -113,14 +108,7 @@ private slots:
             {"VieleOrtsvektorenCheckBox", "Viele Ortsvektoren", false, {}},
             {"VieleDifferenzvektorenCheckBox", "Viele Differenzvektoren", false, {}},
             {"TanEbeneCheckBox", "Tangentialebene  an die Kugel durch P", false, blau},
-        };
-        for (const auto& s : schalterListe) {
-            QCheckBox* b = schalter(s.name);
-            QCOMPARE(b->text(), s.text);
-            QVERIFY2(b->font().bold() == s.fett, s.name);
-            if (s.farbe.isValid())
-                QVERIFY2(b->palette().color(QPalette::WindowText) == s.farbe, s.name);
-        }
+        });
         QCOMPARE(form->findChildren<QCheckBox*>().size(), 15);
         for (const auto& [name, text] : {std::pair{"KugelRadiusLabel", "Radius"},
                                          {"KugelRotSchritteLabel", "Schritte Rotation"},
