@@ -10,8 +10,10 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyle>
 
 #include <algorithm>
@@ -51,6 +53,37 @@ void TSzenenForm::Zeigen()
     show();
     raise();
     activateWindow();
+}
+
+namespace {
+
+// Makes the horizontal arrow keys step a scroll bar the way it looks.
+class PfeiltastenVorwaerts : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override
+    {
+        auto* leiste = qobject_cast<QScrollBar*>(objekt);
+        if (leiste && ereignis->type() == QEvent::KeyPress) {
+            const int taste = static_cast<QKeyEvent*>(ereignis)->key();
+            if (taste == Qt::Key_Right || taste == Qt::Key_Left) {
+                leiste->triggerAction(taste == Qt::Key_Right ? QAbstractSlider::SliderSingleStepAdd
+                                                             : QAbstractSlider::SliderSingleStepSub);
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+void TSzenenForm::LeisteVerbinden(QScrollBar* leiste)
+{
+    leiste->installEventFilter(new PfeiltastenVorwaerts(leiste));
+    Verbinden(leiste, &QScrollBar::valueChanged, [this] { DatenAenderungClick(); });
 }
 
 void TSzenenForm::BeispielKnoepfe(std::initializer_list<QAbstractButton*> knoepfe, std::function<void(int)> laden)

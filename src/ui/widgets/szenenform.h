@@ -45,6 +45,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QScrollBar;
 
 namespace orbisto {
 
@@ -114,6 +115,11 @@ protected:
     // within its range (its change event runs the handler) and then redrawing. The buttons
     // get the up and down glyphs.
     void SchrittKnoepfe(TRxSpeedButton* hoeher, TRxSpeedButton* tiefer, TSpinEdit* feld, int schritt);
+
+    // Wires a horizontal scroll bar to DatenAenderungClick. It steps forward with the right
+    // arrow key and back with the left one: Qt's scroll bars invert their controls so that
+    // the wheel runs the natural way, which also turns the horizontal arrow keys round.
+    void LeisteVerbinden(QScrollBar* leiste);
 
     // The boxes closing unchecks, in this order, and what closing does after them.
     void SchliessenSetzen(std::vector<QAbstractButton*> boxen, std::function<void()> danach = {});

@@ -4,7 +4,6 @@
 #include "ui_landung_form.h"
 #include "widgets/spinedit_widget.h"
 
-#include <QKeyEvent>
 #include <QScrollBar>
 
 namespace orbisto {
@@ -44,8 +43,7 @@ TLandungForm::TLandungForm(const SzenenUmgebung& umgebung, TLandung& modell)
     SchliessenSetzen({ui->DarstellungCheckBox});
     SchalterVerbinden();
     SpinEditsVerbinden();
-    leiste->installEventFilter(this);
-    Verbinden(leiste, &QScrollBar::valueChanged, [this] { DatenAenderungClick(); });
+    LeisteVerbinden(leiste);
     DatenAenderungClick();
 }
 
@@ -70,19 +68,6 @@ void TLandungForm::DatenAenderungClick()
 
     ui->PositionScrollBar->setVisible(e.Flugzeug);
     Zeichnen();
-}
-
-bool TLandungForm::eventFilter(QObject* objekt, QEvent* ereignis)
-{
-    if (objekt == ui->PositionScrollBar && ereignis->type() == QEvent::KeyPress) {
-        const int taste = static_cast<QKeyEvent*>(ereignis)->key();
-        if (taste == Qt::Key_Right || taste == Qt::Key_Left) {
-            ui->PositionScrollBar->triggerAction(taste == Qt::Key_Right ? QAbstractSlider::SliderSingleStepAdd
-                                                                        : QAbstractSlider::SliderSingleStepSub);
-            return true;
-        }
-    }
-    return TSzenenForm::eventFilter(objekt, ereignis);
 }
 
 }  // namespace orbisto

@@ -6,7 +6,6 @@
 #include "widgets/meldungen.h"
 #include "widgets/spinedit_widget.h"
 
-#include <QKeyEvent>
 #include <QLayout>
 #include <QScrollBar>
 
@@ -41,8 +40,7 @@ TWurfForm::TWurfForm(const SzenenUmgebung& umgebung, TWurf& modell)
                       ui->HoeheStreckeZeit3DCheckBox});
     SchalterVerbinden();
     SpinEditsVerbinden();
-    ui->KugelPositionScrollBar->installEventFilter(this);
-    Verbinden(ui->KugelPositionScrollBar, &QScrollBar::valueChanged, [this] { DatenAenderungClick(); });
+    LeisteVerbinden(ui->KugelPositionScrollBar);
     DatenAenderungClick();
 }
 
@@ -69,19 +67,6 @@ void TWurfForm::DatenAenderungClick()
     const TKoSys& raum = programm().KoSys;
     modell_.EinstellungenAendern(e, raum.xMax, raum.yMax);  // throws before anything changes
     Zeichnen();
-}
-
-bool TWurfForm::eventFilter(QObject* objekt, QEvent* ereignis)
-{
-    if (objekt == ui->KugelPositionScrollBar && ereignis->type() == QEvent::KeyPress) {
-        const int taste = static_cast<QKeyEvent*>(ereignis)->key();
-        if (taste == Qt::Key_Right || taste == Qt::Key_Left) {
-            ui->KugelPositionScrollBar->triggerAction(taste == Qt::Key_Right ? QAbstractSlider::SliderSingleStepAdd
-                                                                             : QAbstractSlider::SliderSingleStepSub);
-            return true;
-        }
-    }
-    return TSzenenForm::eventFilter(objekt, ereignis);
 }
 
 }  // namespace orbisto

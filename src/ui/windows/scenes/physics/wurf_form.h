@@ -39,11 +39,6 @@ protected:
     // nothing changes.
     void DatenAenderungClick() override;
 
-    // The scroll bar steps forward with the right arrow key and back with the left one. Qt's
-    // scroll bars invert their controls so that the wheel runs the natural way, which also
-    // turns the horizontal arrow keys round.
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
-
 private:
     std::unique_ptr<Ui::TWurfForm> ui;
     TWurf& modell_;
