@@ -89,6 +89,9 @@ Frame HeadlessFrame::render(const std::function<void()>& draw)
     while (true) {
         {
             StateGuard guard(w, h);
+            // The faces' polygon offset only biases the depth buffer; GL applies it to the
+            // feedback too, where it would shift every face's window z off its corners.
+            glDisable(GL_POLYGON_OFFSET_FILL);
             glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D_COLOR, buffer.data());
             glRenderMode(GL_FEEDBACK);
             draw();

@@ -18,8 +18,10 @@ namespace orbisto {
 class HeadlessFrame {
 public:
     // The context is prepared by the program's own GL set-up (GLRessourcenAnlegen): depth
-    // test and back-face culling on (counter-clockwise fronts), glyph lists and quadric in
-    // ressourcen(), so the render pass draws here exactly what it draws in the window.
+    // test, polygon offset of filled faces and back-face culling on (counter-clockwise
+    // fronts), glyph lists and quadric in ressourcen(), so the render pass draws here
+    // exactly what it draws in the window. The feedback read back for checking is taken
+    // without the offset, so faces come back at their corners.
     HeadlessFrame(int width, int height);
     ~HeadlessFrame();
 

@@ -68,11 +68,32 @@ private:
     TKoSys& k_;
 };
 
+// How far the coordinate system lies behind what is drawn after it: a few steps of a
+// 24-bit depth buffer. Enough for an edge on a grid line to win although the two lines'
+// depths were rounded apart, and less than the faces' polygon offset, so the grid still
+// shows on a face lying in its plane.
+constexpr double KoSysAbstand = 4.0 / (1 << 24);
+constexpr GLfloat FlaechenAbstand = 4;
+
+// The grid is drawn after the axes and ticks it lies on and must not cover them: within
+// the coordinate system the earlier line keeps its pixels at equal depth, after it the later.
+void KoSysDahinter(bool an)
+{
+    glDepthFunc(an ? GL_LESS : GL_LEQUAL);
+    glDepthRange(an ? KoSysAbstand : 0, 1);
+}
+
 }  // namespace
 
 void GLZustandSetzen()
 {
     glEnable(GL_DEPTH_TEST);
+    // At equal depth the later line shows: an object's edge on a grid line, drawn after it.
+    glDepthFunc(GL_LEQUAL);
+    // Every filled face steps back by a hair in depth, so the edges and grid lines lying on
+    // it are not half swallowed by it.
+    glEnable(GL_POLYGON_OFFSET_FILL);
+    glPolygonOffset(1, FlaechenAbstand);
     glFrontFace(GL_CCW);
     glCullFace(GL_BACK);
     glEnable(GL_CULL_FACE);
@@ -116,11 +137,14 @@ void Zeichnen(Programm& programm, const GLRessourcen& gl, int breite, int hoehe)
     try {
         BildLoeschen(k, breite, hoehe);
         ProjektionSetzen(k);
+        KoSysDahinter(true);
         k.KoSysZeichnen();
+        KoSysDahinter(false);
         ObjekteZeichnen(k, programm.Modus, programm.Objektliste, programm.VorschauObjekt);
         programm.Szenen.AlleZeichnen(k);
     } catch (...) {
         stapel.Zurueckholen();
+        KoSysDahinter(false);
         throw;
     }
 }

@@ -8,8 +8,14 @@ class Programm;
 class TKoSys;
 struct GLRessourcen;
 
-// The fixed GL state every pass relies on: depth test, and back-face culling with
-// counter-clockwise front faces. Run once per new context (GLRessourcenAnlegen does).
+// The fixed GL state every pass relies on: depth test where the later of two things at
+// equal depth shows, filled faces pushed back by a polygon offset (slope 1, 4 depth steps)
+// so that lines on them show whole, and back-face culling with counter-clockwise front
+// faces. Run once per new context (GLRessourcenAnlegen does).
+//
+// The pass itself draws the coordinate system a few depth steps behind everything else,
+// so an object's edge lying on a grid line shows whole; within the coordinate system the
+// earlier line keeps its pixels, so the grid does not cover the axes it lies on.
 void GLZustandSetzen();
 
 // Clear, viewport, view transform, coordinate system, objects, scene hooks, drawn with the

@@ -245,10 +245,6 @@ void TKoSys::RingGitterZeichnen(const tMembranProfil& profil, int m) const
 void TKoSys::MembranFlaecheZeichnen(const tMembranProfil& profil, int m, std::uint8_t orientierung) const
 {
     const Richtungen w = MeridianRichtungen(m);
-    // As the cells of a surface z = f(x, y): behind their depth by a hair.
-    glPushAttrib(GL_POLYGON_BIT);
-    glEnable(GL_POLYGON_OFFSET_FILL);
-    glPolygonOffset(1, 1);
     Eckenpuffer puffer;
     for (std::size_t i = 0; i + 1 < profil.r.size(); ++i) {
         const double r1 = profil.r[i], z1 = profil.z[i], r2 = profil.r[i + 1], z2 = profil.z[i + 1];
@@ -268,7 +264,6 @@ void TKoSys::MembranFlaecheZeichnen(const tMembranProfil& profil, int m, std::ui
         }
         puffer.Zeichnen(GL_QUADS);
     }
-    glPopAttrib();
 }
 
 }  // namespace orbisto

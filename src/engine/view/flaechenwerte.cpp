@@ -71,11 +71,8 @@ void FlaechenGitter(const Flaechenwerte& werte)
 void FlaechenZellen(const Flaechenwerte& werte, bool vorn, bool hinten)
 {
     const std::size_t nxp = werte.xs.size(), nyp = werte.ys.size();
-    // The grid lines lie exactly on the cells; the cells step back by a hair in depth, so
-    // that the lines are not half swallowed by the faces they lie on.
-    glPushAttrib(GL_POLYGON_BIT);
-    glEnable(GL_POLYGON_OFFSET_FILL);
-    glPolygonOffset(1, 1);
+    // The grid lines lie exactly on the cells; the polygon offset of the pass's GL state
+    // keeps them from being half swallowed by the cells.
     Eckenpuffer puffer;
     for (std::size_t j = 0; j + 1 < nyp; ++j) {
         const double y1 = werte.ys[j], y2 = werte.ys[j + 1];
@@ -97,7 +94,6 @@ void FlaechenZellen(const Flaechenwerte& werte, bool vorn, bool hinten)
         }
         puffer.Zeichnen(GL_QUADS);
     }
-    glPopAttrib();
 }
 
 }  // namespace orbisto
