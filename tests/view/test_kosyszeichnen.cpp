@@ -204,7 +204,10 @@ TEST_F(KoSysBild, DefaultRoomAxesWithBarbsNamesTicksAndNumbers)
     EXPECT_EQ(k.zSchritt, 1);
 
     // Per axis: a point at t along it, u and v off it in the two other directions, and
-    // where its numbers stand: 0,05 above the tick for x and y, 0,05 in front for z.
+    // where its numbers stand, read back as model points: 3 pixels right of the tick's
+    // cross and their top (the probe glyphs have no height) 3 pixels below the tick point,
+    // at the depth of the point 0,05 above the tick (x, y) or in front of it (z). From the
+    // side a pixel is 0,05; the crosses of y and z reach 2 pixels to the right.
     const struct {
         const char* name;
         float r, g, b;
@@ -216,21 +219,21 @@ TEST_F(KoSysBild, DefaultRoomAxesWithBarbsNamesTicksAndNumbers)
              return P3{t, u, v};
          },
          [](double t) {
-             return P3{t, 0, 0.05};
+             return P3{t + 0.15, 0, -0.15};
          }},
         {"Y", 0, 0.8f, 0,
          [](double t, double u, double v) {
              return P3{u, t, v};
          },
          [](double t) {
-             return P3{0, t, 0.05};
+             return P3{0.25, t, -0.15};
          }},
         {"Z", 0, 0, 1,
          [](double t, double u, double v) {
              return P3{u, v, t};
          },
          [](double t) {
-             return P3{0.05, 0, t};
+             return P3{0.25, 0, t - 0.15};
          }},
     };
     for (const auto& a : achsen) {
@@ -266,7 +269,7 @@ TEST_F(KoSysBild, RoomFromZeroToOneLabelsTenthsAndGridsReachTheUpperBound)
 
     std::vector<std::pair<std::string, P3>> texte = {{"X", {1.025, 0, 0}}};
     for (int i = 1; i <= 9; ++i)
-        texte.push_back({"0," + std::to_string(i), {i / 10.0, 0, 0.05}});
+        texte.push_back({"0," + std::to_string(i), {i / 10.0 + 0.15, 0, -0.15}});  // as in the default room
     GleicheTexte(Texte(f, 1, 0, 0), texte);
 
     // Lines of the x-y grid parallel to y, at x = 0; 0,1 ... 1 (the last one accumulated
@@ -415,4 +418,173 @@ TEST_F(KoSysBild, ARoomOfNoWidthDrawsItsAxesWithoutTicksOrGrid)
     EXPECT_EQ(Strecken(f, 1, 0, 0).size(), 5u) << "line and barbs, all at the origin";
     EXPECT_EQ(Texte(f, 1, 0, 0).size(), 1u) << "only \"X\"";
     EXPECT_EQ(Texte(f, 0, 0, 1).size(), 9u);
+}
+
+namespace {
+
+// Where a text lies on screen by the glyph sizes the view was given: from its first
+// glyph's raster position, as wide as its advances, from the descent to the ascent.
+struct Feld {
+    double links, unten, rechts, oben;
+};
+Feld TextFeld(const Text& t, const tSchriftMasse& s)
+{
+    return {t.erster.x, t.erster.y - s.Unterlaenge, t.erster.x + s.Breite(t.text), t.erster.y + s.Oberlaenge};
+}
+bool Ueberlappen(const Feld& a, const Feld& b)
+{
+    return a.links < b.rechts && b.links < a.rechts && a.unten < b.oben && b.unten < a.oben;
+}
+// Whether the segment runs through the inside of the field (touching its border is fine).
+bool Durchquert(const Primitive& linie, const Feld& f)
+{
+    const FeedbackVertex &a = linie.vertices[0], &b = linie.vertices[1];
+    for (int i = 0; i <= 200; ++i) {
+        const double s = i / 200.0, x = a.x + s * (b.x - a.x), y = a.y + s * (b.y - a.y);
+        if (x > f.links && x < f.rechts && y > f.unten && y < f.oben)
+            return true;
+    }
+    return false;
+}
+double Laenge(const Primitive& linie)
+{
+    return std::hypot(linie.vertices[1].x - linie.vertices[0].x, linie.vertices[1].y - linie.vertices[0].y);
+}
+
+}  // namespace
+
+TEST_F(KoSysBild, TheGlyphSizesHandedToTheViewAreThoseOfTheLists)
+{
+    const GLRessourcen& echt = frame.ressourcen();
+    EXPECT_GT(echt.Schrift.Oberlaenge, 5);
+    EXPECT_GT(echt.Schrift.Unterlaenge, 0);
+    for (const std::string text : {"-0,123456789", "E X", "\xC4\xE4\xDF\x80"}) {  // Windows-1252
+        float vorher[4] = {}, nachher[4] = {};
+        frame.render([&] {
+            glMatrixMode(GL_PROJECTION);
+            glLoadIdentity();
+            glMatrixMode(GL_MODELVIEW);
+            glLoadIdentity();
+            glRasterPos2d(-0.9, 0);
+            glGetFloatv(GL_CURRENT_RASTER_POSITION, vorher);
+            glListBase(echt.FontBasis);
+            glCallLists(static_cast<GLsizei>(text.size()), GL_UNSIGNED_BYTE, text.data());
+            glGetFloatv(GL_CURRENT_RASTER_POSITION, nachher);
+        });
+        EXPECT_GT(echt.Schrift.Breite(text), 5 * static_cast<int>(text.size()) / 2) << text;
+        EXPECT_EQ(nachher[0] - vorher[0], echt.Schrift.Breite(text)) << text;
+    }
+}
+
+TEST_F(KoSysBild, NoTickCoversANumberAndNoTwoNumbersOverlapInAnyView)
+{
+    // The sizes of the real glyphs, with the probe's lists that name each character.
+    probe.Schrift = frame.ressourcen().Schrift;
+    AchsenTeileAn();
+    const struct {
+        const char* name;
+        double xDrehung, zDrehung, skala[3];
+    } faelle[] = {
+        {"default", -75, -20, {5, 5, 5}},
+        {"2-D", 0, 0, {5, 5, 5}},
+        {"side", -90, 0, {5, 5, 5}},
+        {"zoomed in, ticks longer than the gap", -75, -20, {15, 15, 15}},
+        {"y stretched twice", -75, -20, {5, 1, 5}},
+        {"from behind and below", -120, 150, {5, 5, 2}},
+    };
+    const struct {
+        const char* name;
+        float r, g, b;
+    } achsen[] = {{"X", 1, 0, 0}, {"Y", 0, 0.8f, 0}, {"Z", 0, 0, 1}};
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        k.xDrehung = fall.xDrehung;
+        k.zDrehung = fall.zDrehung;
+        k.xSkala = fall.skala[0], k.ySkala = fall.skala[1], k.zSkala = fall.skala[2];
+        const Frame f = Zeichnen();
+        std::size_t zahlen = 0;
+        for (const auto& a : achsen) {
+            SCOPED_TRACE(a.name);
+            // Ticks and barbs: every line of the axis colour but the axis itself.
+            std::vector<Primitive> linien;
+            for (const Primitive& p : f.inColour(a.r, a.g, a.b))
+                if (p.kind == PrimitiveKind::Line)
+                    linien.push_back(p);
+            ASSERT_FALSE(linien.empty());
+            linien.erase(std::max_element(linien.begin(), linien.end(), [](const Primitive& l, const Primitive& m) {
+                return Laenge(l) < Laenge(m);
+            }));
+            std::vector<Feld> felder;
+            for (const Text& t : Texte(f, a.r, a.g, a.b))
+                if (t.text != a.name)
+                    felder.push_back(TextFeld(t, probe.Schrift));
+            for (std::size_t i = 0; i < felder.size(); ++i) {
+                for (const Primitive& l : linien)
+                    EXPECT_FALSE(Durchquert(l, felder[i])) << "number " << i << " under " << l;
+                for (std::size_t j = 0; j < i; ++j)
+                    EXPECT_FALSE(Ueberlappen(felder[i], felder[j])) << "numbers " << j << " and " << i;
+            }
+            zahlen += felder.size();
+        }
+        EXPECT_GE(zahlen, 9u) << "the numbers that fit stay";
+    }
+}
+
+TEST_F(KoSysBild, AForeshortenedAxisLeavesOutNumbersThatWouldRunIntoThePreviousOne)
+{
+    // From the side with x squeezed to 10 pixels a unit, and y pointing into the picture,
+    // every y number on the same spot. '-' 4 pixels, digits 6, a blank 3 between numbers.
+    probe.Schrift.Vorschub['-'] = 4;
+    for (char c = '0'; c <= '9'; ++c)
+        probe.Schrift.Vorschub[static_cast<unsigned char>(c)] = 6;
+    probe.Schrift.Vorschub[' '] = 3;
+    probe.Schrift.Oberlaenge = 10;
+    probe.Schrift.Unterlaenge = 3;
+    k.AchsenEinteilung = k.AchsenEinheiten = true;
+    k.xSkala = 2.5;
+    const Frame f = Zeichnen();
+
+    // "-4" from 163 to 176 with its blank; "-3" would start at 173, "-2" at 183 fits, "-1"
+    // at 193 not, and from "1" on the narrower numbers all fit. Baselines 3 + 10 below.
+    std::vector<std::pair<std::string, FeedbackVertex>> soll;
+    for (int t : {-4, -2, 1, 2, 3, 4})
+        soll.push_back({std::to_string(t), {200 + 10.0f * t + 3, 187}});
+    const std::vector<Text> x = Texte(f, 1, 0, 0);
+    ASSERT_EQ(x.size(), soll.size());
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        EXPECT_EQ(x[i].text, soll[i].first);
+        EXPECT_EQ(x[i].erster.x, soll[i].second.x) << x[i].text;
+        EXPECT_EQ(x[i].erster.y, soll[i].second.y) << x[i].text;
+    }
+
+    const std::vector<Text> y = Texte(f, 0, 0.8f, 0);
+    ASSERT_EQ(y.size(), 1u);
+    EXPECT_EQ(y[0].text, "-4") << "the first one drawn stays";
+    EXPECT_EQ(Texte(f, 0, 0, 1).size(), 8u) << "z is 20 pixels a unit, the numbers 13 high";
+    EXPECT_EQ(Strecken(f, 1, 0, 0).size(), 5u + 2 * 9) << "every tick stays";
+}
+
+TEST_F(KoSysBild, NumbersChangeNothingElseOfThePicture)
+{
+    probe.Schrift = frame.ressourcen().Schrift;
+    AchsenTeileAn();
+    k.xyGitter = k.yzGitter = k.xzGitter = k.xyFlaeche = k.Raumgrenzen = true;
+    k.xDrehung = -75;
+    k.zDrehung = -20;
+    const auto ohneText = [](const Frame& f) {
+        std::vector<std::pair<PrimitiveKind, std::vector<float>>> stuecke;
+        for (const Primitive& p : f.drawn())
+            if (p.kind != PrimitiveKind::Bitmap && p.kind != PrimitiveKind::PassThrough) {
+                std::vector<float> werte;
+                for (const FeedbackVertex& v : p.vertices)
+                    werte.insert(werte.end(), {v.x, v.y, v.z, v.r, v.g, v.b, v.a});
+                stuecke.emplace_back(p.kind, std::move(werte));
+            }
+        return stuecke;
+    };
+    const Frame mit = Zeichnen();
+    k.AchsenEinheiten = false;
+    const Frame ohne = Zeichnen();
+    EXPECT_GT(Texte(mit, 1, 0, 0).size(), 5u);
+    EXPECT_EQ(ohneText(mit), ohneText(ohne));
 }

@@ -3,13 +3,34 @@
 // lists for text and the one GLU quadric for spheres. They belong to one context and die
 // with it; the platform layer makes and frees them (GLRessourcenAnlegen).
 
+#include <array>
+#include <cstdint>
+#include <string_view>
+
 struct GLUquadric;
 
 namespace orbisto {
 
+// The size of the glyphs in the lists, in pixels, so the view can tell where a text will
+// lie before it draws it. All zero when unknown: a text then measures as a point.
+struct tSchriftMasse {
+    std::array<std::uint16_t, 256> Vorschub{};  // advance per Windows-1252 code
+    int Oberlaenge = 0, Unterlaenge = 0;        // above and below the baseline
+
+    // The advance of a text of Windows-1252 codes.
+    int Breite(std::string_view cp1252) const
+    {
+        int b = 0;
+        for (const char c : cp1252)
+            b += Vorschub[static_cast<unsigned char>(c)];
+        return b;
+    }
+};
+
 struct GLRessourcen {
     unsigned int FontBasis = 0;  // first of the 256 glyph lists, one per Windows-1252 code
     GLUquadric* Quadrik = nullptr;
+    tSchriftMasse Schrift;
 
     bool Vollstaendig() const { return FontBasis != 0 && Quadrik != nullptr; }
 };

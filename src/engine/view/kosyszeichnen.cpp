@@ -1,14 +1,167 @@
 // The coordinate system: axes, names, ticks, numbers, grids, areas and the room's edges.
 
+// glWindowPos (OpenGL 1.4) places the numbers in pixels.
+#define GL_GLEXT_PROTOTYPES
+
+#include "core/cp1252.h"
 #include "core/zahltext.h"
+#include "view/glressourcen.h"
 #include "view/schritte.h"
 #include "view/tkosys.h"
 
 #include <GL/gl.h>
+#include <GL/glext.h>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace orbisto {
 
 using namespace schritte;
+
+namespace {
+
+// A point in window coordinates: pixels from the lower left, and depth.
+struct Fensterpunkt {
+    double x = 0, y = 0, z = 0;
+    bool gueltig = false;  // inside the view volume, where glRasterPos would draw
+};
+
+// Where model points land in the window: the whole transform of the pass, read from GL once
+// per axis rather than once per number.
+class Fenster {
+public:
+    Fenster()
+    {
+        glGetDoublev(GL_PROJECTION_MATRIX, projektion_);
+        glGetDoublev(GL_MODELVIEW_MATRIX, modelview_);
+        glGetIntegerv(GL_VIEWPORT, viewport_);
+        glGetDoublev(GL_DEPTH_RANGE, tiefe_);
+    }
+
+    // Nothing for a point at or behind the eye.
+    std::optional<Fensterpunkt> Abbilden(const tVektor3& m) const
+    {
+        const double punkt[4] = {m.x, m.y, m.z, 1};
+        double auge[4], clip[4];
+        Mal(modelview_, punkt, auge);
+        Mal(projektion_, auge, clip);
+        const double w = clip[3];
+        if (!(w > 0))
+            return std::nullopt;
+        Fensterpunkt f;
+        f.gueltig = true;
+        for (int i = 0; i < 3; ++i)
+            f.gueltig = f.gueltig && clip[i] >= -w && clip[i] <= w;
+        f.x = viewport_[0] + (clip[0] / w + 1) * viewport_[2] / 2;
+        f.y = viewport_[1] + (clip[1] / w + 1) * viewport_[3] / 2;
+        f.z = tiefe_[0] + (clip[2] / w + 1) * (tiefe_[1] - tiefe_[0]) / 2;
+        return f;
+    }
+
+private:
+    // GL matrices are stored column by column.
+    static void Mal(const double m[16], const double v[4], double aus[4])
+    {
+        for (int i = 0; i < 4; ++i)
+            aus[i] = m[i] * v[0] + m[4 + i] * v[1] + m[8 + i] * v[2] + m[12 + i] * v[3];
+    }
+
+    double projektion_[16], modelview_[16], tiefe_[2];
+    GLint viewport_[4];
+};
+
+struct Rechteck {
+    double links, unten, rechts, oben;
+
+    bool Schneidet(const Rechteck& r) const
+    {
+        return links < r.rechts && r.links < rechts && unten < r.oben && r.unten < oben;
+    }
+};
+
+// Pixels between a tick's cross and its number, and below the tick point.
+constexpr double Abstand = 3;
+
+// One axis of numbers: the ticks at t along `richtung`, each a cross of the two segments
+// t richtung -+ quer1 and -+ quer2, its number's model point `versatz` from the tick.
+struct tZahlenAchse {
+    double von, schritt, bis;
+    tVektor3 richtung, quer1, quer2, versatz;
+};
+
+// The numbers of one axis in the current colour. Each stands a few pixels right of its
+// tick's cross and below the tick point, so no line of the tick covers a character; its
+// depth is that of its model point, and it shows where a text at that point would show.
+// On a foreshortened axis the numbers would run into each other: a number is left out
+// where it would touch the one drawn before it, or where another tick of the axis (when
+// the ticks are drawn) would cover it.
+void ZahlenZeichnen(const TKoSys& k, const tZahlenAchse& a, bool einteilung)
+{
+    if (k.GL == nullptr)
+        return;
+    const Fenster fenster;
+    const tSchriftMasse& schrift = k.GL->Schrift;
+
+    struct Tick {
+        double t;
+        Fensterpunkt ort;
+        Rechteck kreuz;
+    };
+    std::vector<Tick> ticks;
+    SchritteBis(a.von, a.schritt, a.bis, [&](double t) {
+        const tVektor3 m = t * a.richtung;
+        const std::optional<Fensterpunkt> p = fenster.Abbilden(m);
+        if (!p)
+            return;
+        Rechteck kreuz{p->x, p->y, p->x, p->y};
+        for (const tVektor3& ende : {m + a.quer1, m - a.quer1, m + a.quer2, m - a.quer2})
+            if (const std::optional<Fensterpunkt> e = fenster.Abbilden(ende)) {
+                kreuz.links = std::min(kreuz.links, e->x);
+                kreuz.rechts = std::max(kreuz.rechts, e->x);
+                kreuz.unten = std::min(kreuz.unten, e->y);
+                kreuz.oben = std::max(kreuz.oben, e->y);
+            }
+        ticks.push_back({t, *p, kreuz});
+    });
+
+    glListBase(k.GL->FontBasis);
+    std::optional<Rechteck> letzte;
+    for (const Tick& tick : ticks) {
+        const std::string codes = ToCp1252(TKoSys::Zahltext(tick.t, a.schritt));
+        if (codes.empty())
+            continue;
+        const std::optional<Fensterpunkt> ort = fenster.Abbilden(tick.t * a.richtung + a.versatz);
+        if (!ort || !ort->gueltig)
+            continue;
+        // Whole pixels keep the glyphs as crisp as they were made.
+        const double x = std::round(tick.kreuz.rechts + Abstand);
+        const double y = std::round(tick.ort.y - Abstand - schrift.Oberlaenge);
+
+        // Unknown glyph sizes measure nothing, and then nothing is left out. Between two
+        // numbers the room of a blank keeps them apart.
+        const double breite = schrift.Breite(codes);
+        const Rechteck text{x, y - schrift.Unterlaenge, x + breite, y + schrift.Oberlaenge};
+        Rechteck mitLuecke = text;
+        mitLuecke.rechts += schrift.Breite(" ");
+        if (breite > 0 && text.oben > text.unten) {
+            if (letzte && mitLuecke.Schneidet(*letzte))
+                continue;
+            if (einteilung && std::any_of(ticks.begin(), ticks.end(), [&](const Tick& anderer) {
+                    return &anderer != &tick && text.Schneidet(anderer.kreuz);
+                }))
+                continue;
+        }
+        letzte = mitLuecke;
+        glWindowPos3d(x, y, ort->z);
+        glCallLists(static_cast<GLsizei>(codes.size()), GL_UNSIGNED_BYTE, codes.data());
+    }
+}
+
+}  // namespace
 
 std::string TKoSys::Zahltext(double wert, double schritt)
 {
@@ -96,14 +249,18 @@ void TKoSys::KoSysZeichnen()
             }
         }
         if (AchsenEinheiten) {
+            const tVektor3 ex{1, 0, 0}, ey{0, 1, 0}, ez{0, 0, 1};
             rot();
-            SchritteBis(xMin + xS, xS, (xMax - xS) * 1.01, [&](double t) { Text3D(Zahltext(t, xS), t, 0, 0.05 * zS); });
+            ZahlenZeichnen(*this, {xMin + xS, xS, (xMax - xS) * 1.01, ex, 0.1 * yS * ey, 0.1 * zS * ez, 0.05 * zS * ez},
+                           AchsenEinteilung);
             gruen();
-            SchritteBis(yMin + yS, yS, (yMax - yS) * 1.01, [&](double t) { Text3D(Zahltext(t, yS), 0, t, 0.05 * zS); });
+            ZahlenZeichnen(*this, {yMin + yS, yS, (yMax - yS) * 1.01, ey, 0.1 * xS * ex, 0.1 * zS * ez, 0.05 * zS * ez},
+                           AchsenEinteilung);
             if (!flach) {
                 blau();
-                SchritteBis(zMin + zS, zS, (zMax - zS) * 1.01,
-                            [&](double t) { Text3D(Zahltext(t, zS), 0.05 * xS, 0, t); });
+                ZahlenZeichnen(*this,
+                               {zMin + zS, zS, (zMax - zS) * 1.01, ez, 0.1 * xS * ex, 0.1 * yS * ey, 0.05 * xS * ex},
+                               AchsenEinteilung);
             }
         }
     }

@@ -17,7 +17,7 @@ GLRessourcen GLRessourcenAnlegen()
     if (!r.Quadrik)
         throw std::runtime_error("GLU: gluNewQuadric failed (out of memory)");
     try {
-        r.FontBasis = FontListenAnlegen();
+        r.FontBasis = FontListenAnlegen(r.Schrift);
     } catch (...) {
         GLRessourcenFreigeben(r);
         throw;

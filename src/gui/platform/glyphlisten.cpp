@@ -98,7 +98,7 @@ Glyphe Rastern(const QFont& font, const QFontMetrics& fm, QChar zeichen)
 
 }  // namespace
 
-unsigned int FontListenAnlegen()
+unsigned int FontListenAnlegen(tSchriftMasse& masse)
 {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         throw std::runtime_error("Glyph lists: a QGuiApplication is needed to rasterise the font");
@@ -112,6 +112,9 @@ unsigned int FontListenAnlegen()
     font.setStyle(QFont::StyleNormal);
     font.setStyleStrategy(QFont::NoAntialias);
     const QFontMetrics fm(font);
+    masse = {};
+    masse.Oberlaenge = fm.ascent();
+    masse.Unterlaenge = fm.descent();
 
     // glBitmap copies the bitmap into the list with the unpack state of compile time.
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
@@ -128,6 +131,7 @@ unsigned int FontListenAnlegen()
             // then not advance: blanks point at a dummy byte.
             static const GLubyte leer = 0;
             const Glyphe g = Rastern(font, fm, QChar(u));
+            masse.Vorschub[code] = static_cast<std::uint16_t>(std::max(g.vorschub, 0));
             glBitmap(g.breite, g.hoehe, static_cast<GLfloat>(g.xUrsprung), static_cast<GLfloat>(g.yUrsprung),
                      static_cast<GLfloat>(g.vorschub), 0.0f, g.bits.empty() ? &leer : g.bits.data());
         }
