@@ -39,6 +39,8 @@
 // LongitudinalLargest (the chain running on to 24 in 100 spaces), MembraneLargest ("Stehende
 // Kreis - Welle": the swinging membrane of order 7 with web, circles and surface in 100 x 100
 // steps, its profile formula evaluated on every pass; 100 ms a tick by default),
+// PotentialWellLargest ("Potentialtopf" in 3D with the most lattice steps its window allows,
+// 51 x 51 x 51 balls; turned 90 degrees a step, so that its captures stay few),
 // SunEarthMoon (all three bodies), Dominoes (plate, stones and arm) and Figures (every
 // figure of "Figuren-Demonstration" with the long box). The ticks of these scenes run at the
 // interval their windows set, at least 1 ms; a pass longer than the interval drops ticks
@@ -64,6 +66,7 @@
 #include "scenes/other/figurendemo.h"
 #include "scenes/physics/ebenewellen.h"
 #include "scenes/physics/longitudinalwelle.h"
+#include "scenes/physics/potentialtopf.h"
 #include "scenes/physics/sonneerdemond.h"
 #include "scenes/physics/stehendekreiswelle.h"
 #include "scenes/physics/winkelbahngeschw.h"
@@ -104,6 +107,7 @@ struct Kontext {
         renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
         // Capture glyph lists: a pass-through token with the code, then the real glyph.
         markiert.Quadrik = ressourcen.Quadrik;
+        markiert.Schrift = ressourcen.Schrift;  // so the capture leaves out the same numbers
         markiert.FontBasis = glGenLists(256);
         if (markiert.FontBasis == 0)
             throw std::runtime_error("glGenLists failed");
@@ -286,6 +290,17 @@ void SunEarthMoon(Programm& p)
     for (int i = 0; i < 40; ++i)
         szene->Schritt();
     p.Szenen.Setzen(SzenenNr::SonneErdeMond, std::move(szene));
+}
+
+void PotentialWellLargest(Programm& p)
+{
+    tPotentialtopfEinstellungen e;
+    e.Potentialtopf = true;
+    e.Dimension = tDimension::Raeumlich;
+    e.KugelSchritte = 50;
+    auto szene = std::make_unique<TPotentialtopf>();
+    szene->EinstellungenAendern(e);
+    p.Szenen.Setzen(SzenenNr::Potentialtopf, std::move(szene));
 }
 
 void Dominoes(Programm& p)
@@ -688,6 +703,7 @@ const Fall kFaelle[] = {
     {"LongitudinalLargest", LongitudinalLargest, 10},
     {"MembraneLargest", MembraneLargest, 30},
     {"SunEarthMoon", SunEarthMoon, 10},
+    {"PotentialWellLargest", PotentialWellLargest, 90},
     {"Dominoes", Dominoes, 10},
     {"Figures", Figures, 10},
 };
@@ -695,7 +711,8 @@ const Fall kFaelle[] = {
 // Cases whose pass evaluates no formula.
 bool OhneFormeln(const Fall& fall)
 {
-    for (Einrichten e : {DefaultView, AllOn, Rotation, LongitudinalLargest, SunEarthMoon, Dominoes, Figures})
+    for (Einrichten e :
+         {DefaultView, AllOn, Rotation, LongitudinalLargest, PotentialWellLargest, SunEarthMoon, Dominoes, Figures})
         if (fall.einrichten == e)
             return true;
     return false;

@@ -137,6 +137,8 @@ TEST_F(SonneErdeMondBild, EachBodyIsItsSphereAtThePlaceOfItsTurns)
         {false, false, true, 30},
         {false, true, false, 400},
     };
+    // 150 px a unit, so that every body is large enough on screen to keep all its slices.
+    frame.resize(1800, 1800);
     for (const Fall& fall : faelle) {
         szene.Reset();
         Schritte(fall.schritte);

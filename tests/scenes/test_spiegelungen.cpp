@@ -245,11 +245,16 @@ protected:
 
     SpiegelBild() : SzenenBild(400, 10) {}
 
-    void SetUp() override
+    void SetUp() override { Messen(4); }
+
+    // A ball is drawn in as few pieces as its size on screen needs, so the counts hold for
+    // one size of the points.
+    void Messen(int groesse)
     {
-        szene.EinstellungenAendern(Eingaben(tSpiegelFigur::Punkt, {}, false));
+        const P3 p1{1, 1, 2}, p2{4, 1, 2}, p3{3, 3, 2};
+        szene.EinstellungenAendern(Eingaben(tSpiegelFigur::Punkt, {}, false, p1, p2, p3, groesse));
         ballPolygone = Zeichnen(tSeiten::Beide).count(PrimitiveKind::Polygon);
-        szene.EinstellungenAendern(Eingaben(tSpiegelFigur::Strecke, {}, false));
+        szene.EinstellungenAendern(Eingaben(tSpiegelFigur::Strecke, {}, false, p1, p2, p3, groesse));
         stabPolygone = Zeichnen(tSeiten::Beide).count(PrimitiveKind::Polygon) - 2 * ballPolygone;
         ASSERT_GT(ballPolygone, 0);
         ASSERT_GT(stabPolygone, 0);
@@ -360,6 +365,7 @@ TEST_F(SpiegelBild, EachFigureDrawsItsPointsOnlyForTheSwitchedOnReflections)
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.name);
+        Messen(fall.e.PunktGroesse);
         szene.EinstellungenAendern(fall.e);
         StueckePruefen(Zeichnen(tSeiten::Beide), ErwarteteStuecke(fall.e));
     }

@@ -378,7 +378,8 @@ TEST_F(Koerper, AuxiliaryVectorsMarkThePointAndEachDirectionInDarkerShades)
             ball += std::all_of(ecken.begin(), ecken.end(),
                                 [&](P3 e) { return std::abs(Laenge(e - fall.p) - 0.15) < 1e-4; });
         }
-        EXPECT_GT(ball, 50);
+        // 1,5 px on screen: GLU's sphere of 4 slices and stacks, 2 x 4 x 3 triangles.
+        EXPECT_EQ(ball, 24);
         EXPECT_EQ(polygone(f.inColour(Hilf, 0, 0)).size(), ball + 40 * pfeile.size());
         EXPECT_EQ(polygone(f.inColour(1, 0, 0)).size() + polygone(f.inColour(Dunkel, 0, 0)).size() +
                       polygone(f.inColour(Hilf, 0, 0)).size(),
@@ -725,8 +726,9 @@ TEST_F(Koerper, HeightIsTheAxisWithABallAtEachEnd)
                 anUnten += u;
                 anOben += o;
             }
-        EXPECT_GT(anUnten, 50);
-        EXPECT_GT(anOben, 50);
+        // 0,7 px on screen: 3 slices and stacks, 12 triangles of 3 corners each.
+        EXPECT_EQ(anUnten, 36);
+        EXPECT_EQ(anOben, 36);
     }
 }
 

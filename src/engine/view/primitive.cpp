@@ -8,8 +8,12 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <initializer_list>
+#include <limits>
+#include <numbers>
 
 namespace orbisto {
 
@@ -25,6 +29,74 @@ void TKoSys::Text3D(std::string_view text, double x, double y, double z) const
     glCallLists(static_cast<GLsizei>(codes.size()), GL_UNSIGNED_BYTE, codes.data());
 }
 
+int TKoSys::KugelTeilung(int n, double pixel)
+{
+    // A polygon of m corners on a circle of radius R strays at most R (1 - cos(pi / m)) from
+    // it, between two corners; the stacks, half as wide an angle, stray less. So the least m
+    // within half a pixel is pi / acos(1 - 0,5 / R), and any m will do up to R = 0,5. The
+    // tolerance keeps a whole quotient from rounding up. An unknown size keeps n, and so
+    // does an infinite one, whose quotient is infinite.
+    if (std::isnan(pixel))
+        return n;
+    const double noetig = pixel > 0.5 ? std::numbers::pi / std::acos(1 - 0.5 / pixel) : 0;
+    if (!(noetig < n))
+        return n;
+    return std::max(std::min(n, 3), static_cast<int>(std::ceil(noetig - 1e-9)));
+}
+
+namespace {
+
+// The radius in pixels of a ball of radius r about the local origin, for the matrices and
+// viewport current now: r times the largest stretch of the derivative of the map to window
+// coordinates at the centre. Under perspective the divisor is taken at the point of the ball
+// nearest the eye, so a near ball never comes out smaller than it shows; a ball reaching the
+// eye plane gives infinity.
+double PixelRadius(const std::array<double, 16>& projektion, const std::array<double, 16>& modell, double r)
+{
+    std::array<GLint, 4> rahmen{};
+    glGetIntegerv(GL_VIEWPORT, rahmen.data());
+    // The whole map, column by column; the centre's image is its last column.
+    std::array<double, 16> m{};
+    for (int spalte = 0; spalte < 4; ++spalte)
+        for (int zeile = 0; zeile < 4; ++zeile)
+            for (int k = 0; k < 4; ++k)
+                m[4 * spalte + zeile] += projektion[4 * k + zeile] * modell[4 * spalte + k];
+    const auto zeile = [&](int i) { return std::array<double, 3>{m[i], m[4 + i], m[8 + i]}; };
+    const std::array<double, 3> wZeile = zeile(3);
+    const double w =
+        m[15] - std::abs(r) * std::sqrt(wZeile[0] * wZeile[0] + wZeile[1] * wZeile[1] + wZeile[2] * wZeile[2]);
+    if (!(w > 1e-12))
+        return std::numeric_limits<double>::infinity();
+    // d(ndc)/d(p) = (row - ndc * wRow) / w, then half the viewport's size per ndc unit.
+    std::array<std::array<double, 3>, 2> j{};
+    for (int i = 0; i < 2; ++i) {
+        const std::array<double, 3> z = zeile(i);
+        const double ndc = m[12 + i] / m[15], halb = 0.5 * rahmen[2 + i];
+        for (int k = 0; k < 3; ++k)
+            j[i][k] = halb * (z[k] - ndc * wZeile[k]) / w;
+    }
+    // The largest singular value of the 2 x 3 derivative: the root of the larger eigenvalue
+    // of J J^T.
+    const auto punkt = [](const std::array<double, 3>& a, const std::array<double, 3>& b) {
+        return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+    };
+    const double a = punkt(j[0], j[0]), b = punkt(j[0], j[1]), d = punkt(j[1], j[1]);
+    const double mitte = 0.5 * (a + d), abstand = std::sqrt(0.25 * (a - d) * (a - d) + b * b);
+    return std::abs(r) * std::sqrt(mitte + abstand);
+}
+
+std::array<double, 16> Matrix(GLenum welche)
+{
+    std::array<double, 16> m{};
+    glGetDoublev(welche, m.data());
+    return m;
+}
+
+}  // namespace
+
+// Both draw a ball in no more pieces than its size on screen can show: a distant ball of the
+// potential well or a point far off is a few pixels wide, and drawing it in n x n pieces
+// costs as much as a large one.
 void TKoSys::Punkt(int n, double x, double y, double z, double r) const
 {
     if (GL == nullptr || GL->Quadrik == nullptr)
@@ -32,7 +104,9 @@ void TKoSys::Punkt(int n, double x, double y, double z, double r) const
     glPushMatrix();
     glLoadIdentity();
     glTranslated(x, y, z);
-    gluSphere(GL->Quadrik, r, n, n);
+    const std::array<double, 16> verschoben{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, x, y, z, 1};
+    const int m = KugelTeilung(n, PixelRadius(Matrix(GL_PROJECTION_MATRIX), verschoben, r));
+    gluSphere(GL->Quadrik, r, m, m);
     glPopMatrix();
 }
 
@@ -40,7 +114,8 @@ void TKoSys::Kugelkoerper(int n, double r) const
 {
     if (GL == nullptr || GL->Quadrik == nullptr)
         return;
-    gluSphere(GL->Quadrik, r, n, n);
+    const int m = KugelTeilung(n, PixelRadius(Matrix(GL_PROJECTION_MATRIX), Matrix(GL_MODELVIEW_MATRIX), r));
+    gluSphere(GL->Quadrik, r, m, m);
 }
 
 void TKoSys::Strecke(double x1, double y1, double z1, double x2, double y2, double z2) const

@@ -56,11 +56,17 @@ public:
     // UTF-8 text at the point through the glyph lists (in Windows-1252, '?' for
     // characters it lacks), in the colour current now, in pixels whatever the zoom.
     void Text3D(std::string_view text, double x, double y, double z) const;
-    // Ball of radius r in n slices and stacks about the point, or about the current
-    // local origin. Text and balls need the resources lent by the render pass; without
-    // them (GL null) they draw nothing.
+    // Ball of radius r about the point, or about the current local origin, in n slices and
+    // stacks, or in fewer where it is small on screen (KugelTeilung of its radius in pixels
+    // under the current matrices and viewport); a ball large on screen keeps n. Text and
+    // balls need the resources lent by the render pass; without them (GL null) they draw
+    // nothing.
     void Punkt(int n, double x, double y, double z, double r) const;
     void Kugelkoerper(int n, double r) const;
+    // The slices and stacks a ball of `pixel` radius on screen needs so that its outline
+    // strays less than half a pixel from the circle, never more than n and at least 3 (n
+    // itself when below 3); n for a radius not known.
+    static int KugelTeilung(int n, double pixel);
     void Strecke(double x1, double y1, double z1, double x2, double y2, double z2) const;
 
     // The current colour, for what is drawn next.
