@@ -6,6 +6,7 @@
 #include "programm/programm.h"
 #include "view/ansichtsteuerung.h"
 #include "widgets/autorepeatbutton_widget.h"
+#include "widgets/fensterplatz.h"
 #include "widgets/spinedit_widget.h"
 #include "windows/einstellungen_form.h"
 #include "windows/kosyssteuerpanel_widget.h"
@@ -14,13 +15,39 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QToolButton>
 #include <QtTest>
 
 #include <memory>
 
 using namespace orbisto;
+
+namespace {
+
+// How many pixels of `bild` are clearly ink (dark on the light field).
+int Tinte(const QImage& bild)
+{
+    int n = 0;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            n += qGray(bild.pixel(x, y)) < 128 ? 1 : 0;
+    return n;
+}
+
+// A line edit's picture inside its frame: only the text is ink there.
+QImage Innen(QLineEdit* feld) { return feld->grab(feld->rect().adjusted(3, 3, -3, -3)).toImage(); }
+
+// The frame of a top-level window or the place of a child, in screen coordinates.
+QRect AufDemSchirm(const QWidget* w)
+{
+    return w->isWindow() ? w->frameGeometry() : QRect(w->mapToGlobal(QPoint(0, 0)), w->size());
+}
+
+}  // namespace
 
 class TestEinstellungen : public QObject {
     Q_OBJECT
@@ -80,14 +107,92 @@ private slots:
     {
         QVERIFY(!einstellungen->isVisible());
         QCOMPARE(einstellungen->windowTitle(), QStringLiteral("Einstellungen"));
-        QCOMPARE(einstellungen->size(), QSize(322, 449));
-        QCOMPARE(einstellungen->pos(), QPoint(10 + 20, 10 + 20));
+        QCOMPARE(einstellungen->size().height(), 449);
 
         form->findChild<QAction*>(QStringLiteral("ProjektionsdatenMen"))->trigger();
         QVERIFY(QTest::qWaitForWindowExposed(einstellungen));
         QVERIFY(!einstellungen->isModal());
         QVERIFY(!QApplication::activeModalWidget());
         QTRY_COMPARE(QApplication::activeWindow(), einstellungen);
+
+        // On the 1280 x 1024 screen there is room right of the main window: the window hides
+        // neither the view panel nor the drawing it is used with, and stays on the screen.
+        QCOMPARE(form->screen()->geometry().size(), QSize(1280, 1024));
+        const QRect platz = AufDemSchirm(einstellungen);
+        QVERIFY(!platz.intersects(AufDemSchirm(form->KoSysSteuerPanel())));
+        QVERIFY(!platz.intersects(AufDemSchirm(form->OGLPanel())));
+        QVERIFY(form->screen()->availableGeometry().contains(platz));
+        QCOMPARE(platz.left(), form->frameGeometry().right() + 1);
+        QCOMPARE(platz.top(), form->frameGeometry().top());
+
+        // Opened again after the main window moved to the right, it goes left of it.
+        einstellungen->hide();
+        form->move(400, 40);
+        QTRY_COMPARE(form->pos(), QPoint(400, 40));
+        form->findChild<QAction*>(QStringLiteral("ProjektionsdatenMen"))->trigger();
+        QVERIFY(QTest::qWaitForWindowExposed(einstellungen));
+        QTRY_COMPARE(AufDemSchirm(einstellungen).right(), form->frameGeometry().left() - 1);
+        QCOMPARE(AufDemSchirm(einstellungen).top(), 40);
+    }
+
+    void theWindowGoesWhereItCoversLeastOfTheMainWindow_data()
+    {
+        QTest::addColumn<QRect>("haupt");
+        QTest::addColumn<QPoint>("soll");
+        // A window of 330 x 470 on a screen of 1280 x 1024.
+        QTest::newRow("room on the right") << QRect(10, 10, 880, 800) << QPoint(890, 10);
+        QTest::newRow("room on the left only") << QRect(400, 30, 880, 800) << QPoint(70, 30);
+        QTest::newRow("near the bottom: moved up") << QRect(10, 700, 500, 300) << QPoint(510, 1024 - 470);
+        QTest::newRow("no room: the right edge") << QRect(0, 0, 1000, 1024) << QPoint(1280 - 330, 0);
+        QTest::newRow("no room, the left side freer") << QRect(200, 0, 1080, 600) << QPoint(0, 1024 - 470);
+    }
+
+    void theWindowGoesWhereItCoversLeastOfTheMainWindow()
+    {
+        QFETCH(QRect, haupt);
+        QFETCH(QPoint, soll);
+        const QRect schirm(0, 0, 1280, 1024);
+        const QPoint ort = PlatzDaneben(haupt, QSize(330, 470), schirm);
+        QCOMPARE(ort, soll);
+        QVERIFY(schirm.contains(QRect(ort, QSize(330, 470))));
+    }
+
+    // "-107,18" is what eight strength steps make of the near window's 50; the fields show
+    // it, and longer values, whole in the design font and at 12 pt.
+    void displayFieldsShowLongValuesWhole_data()
+    {
+        QTest::addColumn<double>("punkte");
+        QTest::newRow("8 pt") << 8.0;
+        QTest::newRow("12 pt") << 12.0;
+    }
+
+    void displayFieldsShowLongValuesWhole()
+    {
+        QFETCH(double, punkte);
+        const auto schriftZurueck = qScopeGuard([] { TestSchriftSetzen(); });
+        TestSchriftSetzen(punkte);  // after the window was made: it follows a font change
+        einstellungen->Zeigen();
+        QVERIFY(QTest::qWaitForWindowExposed(einstellungen));
+        TKoSys& k = programm->KoSys;
+        k.OLinks = -107.18;
+        k.PLinks = -1234.56;
+        k.xSkala = -99999.99;
+        einstellungen->EinstellungenAnzeigen();
+        QCOMPARE(feld("OliEdit"), QStringLiteral("-107,18"));
+
+        // The same text in a field far wider than needed is the ink the field must show.
+        for (const char* name : {"OliEdit", "PliEdit", "xScaleEdit"}) {
+            auto* f = einstellungen->findChild<QLineEdit*>(QString::fromLatin1(name));
+            QLineEdit weit(f->text());
+            weit.setReadOnly(true);
+            weit.setAlignment(f->alignment());
+            weit.resize(f->width() * 4, f->height());
+            weit.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&weit));
+            QCOMPARE(Tinte(Innen(f)), Tinte(Innen(&weit)));
+            QCOMPARE(f->toolTip(), f->text());
+        }
+        QVERIFY2(Passfehler(einstellungen).isEmpty(), qPrintable(Passfehler(einstellungen).join('\n')));
     }
 
     void showsBoundsToTwoDecimalsTheUpperOneOnTop()

@@ -4,22 +4,27 @@
 
 #include "fensterpruefung.h"
 #include "programm/programm.h"
+#include "windows/objektlistemodell.h"
 #include "windows/oglpanel_widget.h"
 #include "windows/orbisto2013_form.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QColorDialog>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMenu>
+#include <QPixmap>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QtTest>
 
+#include <cmath>
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <utility>
 
 using namespace orbisto;
 
@@ -342,6 +347,97 @@ private slots:
         QCOMPARE(zeile[5], QString(255, 'a') + QStringLiteral("…"));
         QCOMPARE(zeile[6], QString(256, 'z'));
         QCOMPARE(programm->Objektliste[1].Typname.size(), mb10);  // the list keeps it all
+    }
+
+    void aCutParameterEndsWithAnEllipsisAndShowsWholeAsToolTip()
+    {
+        const QString formel = QStringLiteral("sin(x)*cos(y)+0,5*x^2-y/3");
+        t3DObjekt e = Eintrag("Funktion3d", 0x00336699, true, true, {"", "1"});
+        e.Parameter[0] = formel.toStdString();
+        e.Parameter[2] = "x+" + std::string(1000, '1');  // longer than a cell shows
+        Fuellen({e});
+
+        QCOMPARE(gitter->textElideMode(), Qt::ElideRight);
+        QVERIFY(!gitter->wordWrap());
+        QVERIFY(gitter->fontMetrics().horizontalAdvance(formel) > gitter->columnWidth(3));
+        QCOMPARE(modell->index(0, 3).data(Qt::ToolTipRole).toString(), formel);
+        QCOMPARE(modell->index(0, 2).data(Qt::ToolTipRole).toString(), QStringLiteral("Funktion3d"));
+        QCOMPARE(modell->index(0, 4).data(Qt::ToolTipRole).toString(), QStringLiteral("1"));
+        // No tip for an empty field or the marks.
+        QVERIFY(!modell->index(0, 6).data(Qt::ToolTipRole).isValid());
+        QVERIFY(!modell->index(0, 0).data(Qt::ToolTipRole).isValid());
+
+        // A long field's tip is as bounded as its cell, in lines a screen can hold.
+        const QString tipp = modell->index(0, 5).data(Qt::ToolTipRole).toString();
+        const QStringList zeilen = tipp.split('\n');
+        QCOMPARE(zeilen.join(QString()), modell->index(0, 5).data().toString());
+        QVERIFY(zeilen.size() > 1);
+        for (const QString& z : zeilen)
+            QVERIFY(z.size() <= 64);
+
+        // A character outside the BMP is never split between two lines.
+        e.Parameter[2] = std::string(63, 'a') + "\U0001D465" + "b";
+        programm->Objektliste.ObjektErsetzen(1, e);
+        form->ListeAnzeigen();
+        QCOMPARE(modell->index(0, 5).data(Qt::ToolTipRole).toString(),
+                 QString(63, 'a') + QString::fromUtf8("\U0001D465") + QStringLiteral("\nb"));
+    }
+
+    // Every colour the colour dialog offers, the basic colours by name and a sweep through
+    // the colour cube: the text reaches 3 : 1 on white, a readable colour stays as it is, a
+    // light one keeps its hue.
+    void everyColourIsReadableAndKeptAsMark()
+    {
+        QCOMPARE(Kontrast(Qt::black, Qt::white), 21.0);
+        QCOMPARE(Kontrast(Qt::white, Qt::black), 21.0);
+        QCOMPARE(Kontrast(QColor(0x12, 0x34, 0x56), QColor(0x12, 0x34, 0x56)), 1.0);
+
+        QList<QColor> farben;
+        for (int i = 0; i < 48; ++i)
+            farben << QColorDialog::standardColor(i);
+        for (const char* name : {"aqua", "white", "yellow", "lime", "fuchsia", "silver", "red", "olive", "black",
+                                 "navy", "teal", "gray", "maroon", "green", "purple", "blue"})
+            farben << QColor(QString::fromLatin1(name));
+        for (int r = 0; r < 256; r += 51)
+            for (int g = 0; g < 256; g += 51)
+                for (int b = 0; b < 256; b += 51)
+                    farben << QColor(r, g, b);
+
+        for (const QColor& farbe : farben) {
+            const QColor schrift = LesbareSchriftfarbe(farbe);
+            const QByteArray was = farbe.name().toLatin1() + " -> " + schrift.name().toLatin1();
+            QVERIFY2(Kontrast(schrift, Qt::white) >= 3.0, was.constData());
+            if (Kontrast(farbe, Qt::white) >= 3.0) {
+                QVERIFY2(schrift == farbe, was.constData());
+                continue;
+            }
+            // Darkened only as far as needed: one step lighter would be too light.
+            QVERIFY2(Kontrast(schrift, Qt::white) < 3.2, was.constData());
+            for (auto [a, b] : {std::pair{farbe.red(), schrift.red()},
+                                {farbe.green(), schrift.green()},
+                                {farbe.blue(), schrift.blue()}})
+                QVERIFY2(b <= a && (a == 0 || std::abs(double(b) / a - double(schrift.value()) / farbe.value()) < 0.02),
+                         was.constData());
+        }
+
+        // In the grid: the swatch before the name is the stored colour, the texts readable.
+        Fuellen({Eintrag("Kugel", 0x00FFFF00, true, true, {"1"}),  // aqua: red in the low byte
+                 Eintrag("Punkt", 0x00FFFFFF, true, true, {"2"}), Eintrag("Ebene", 0x0000FFFF, true, true, {"3"}),
+                 Eintrag("Vektor", 0x00800000, true, true, {"4"})});
+        const QColor gespeichert[] = {QColor(0, 255, 255), QColor(255, 255, 255), QColor(255, 255, 0),
+                                      QColor(0, 0, 128)};
+        for (int r = 0; r < 4; ++r) {
+            const QPixmap feld = modell->index(r, 2).data(Qt::DecorationRole).value<QPixmap>();
+            QVERIFY(!feld.isNull());
+            QCOMPARE(feld.toImage().pixelColor(feld.width() / 2, feld.height() / 2), gespeichert[r]);
+            QVERIFY(!modell->index(r, 3).data(Qt::DecorationRole).isValid());
+            for (int c = 2; c < 23; ++c) {
+                const QColor schrift = modell->index(r, c).data(Qt::ForegroundRole).value<QBrush>().color();
+                QCOMPARE(schrift, LesbareSchriftfarbe(gespeichert[r]));
+            }
+        }
+        QCOMPARE(modell->index(3, 2).data(Qt::ForegroundRole).value<QBrush>().color(), QColor(0, 0, 128));
+        QCOMPARE(programm->Objektliste[1].Farbe(), 0x00FFFF00u);  // the list keeps its colour
     }
 
     void theHeaderColourFollowsTheMode_data()

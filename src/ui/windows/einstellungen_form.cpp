@@ -5,11 +5,16 @@
 #include "view/ansichtsteuerung.h"
 #include "view/tkosys.h"
 #include "widgets/autorepeatbutton_widget.h"
+#include "widgets/fensterplatz.h"
 #include "widgets/meldungen.h"
 #include "widgets/spinedit_widget.h"
 #include "windows/steuerglyphen.h"
 
+#include <QEvent>
+#include <QFontMetrics>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QToolButton>
 
 #include <algorithm>
@@ -23,21 +28,43 @@ namespace {
 void FeldSetzen(QLineEdit* feld, double wert)
 {
     const QString text = QString::fromStdString(HundertstelText(wert));
-    if (feld->text() != text)
+    if (feld->text() != text) {
         feld->setText(text);
+        feld->setToolTip(text);
+    }
+}
+
+// The width a line edit needs to show `text` whole: the text, the cursor's pixel at its
+// end, the line edit's own side margins and whatever frame the style draws around them.
+int BreiteFuer(const QLineEdit* feld, const QString& text)
+{
+    constexpr int RandInnen = 2;  // QLineEdit's fixed horizontal margin on each side
+    const QMargins textRand = feld->textMargins();
+    const QMargins inhalt = feld->contentsMargins();
+    const int breite = QFontMetrics(feld->font()).horizontalAdvance(text) + 1 + 2 * RandInnen + textRand.left() +
+                       textRand.right() + inhalt.left() + inhalt.right();
+    QStyleOptionFrame option;
+    option.initFrom(feld);
+    option.lineWidth = feld->hasFrame() ? feld->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, feld) : 0;
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    return feld->style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(breite, feld->height()), feld).width();
 }
 
 int GanzeZahl(double wert) { return static_cast<int>(std::clamp<std::int64_t>(Runden(wert), INT_MIN, INT_MAX)); }
 
 }  // namespace
 
+// Five whole digits: the near windows move by 1 a click and the scales by a factor 1,1,
+// so a value of this size takes hundreds of clicks; the defaults have at most three.
+const QString TEinstellungenForm::LaengsterWert = QStringLiteral("-99999,99");
+
 TEinstellungenForm::TEinstellungenForm(TKoSys& koSys, QWidget* hauptfenster, std::function<void()> zeichnenAnfordern)
     : QWidget(hauptfenster, Qt::Window), ui(std::make_unique<Ui::TEinstellungenForm>()), koSys_(koSys),
       zeichnenAnfordern_(std::move(zeichnenAnfordern))
 {
     ui->setupUi(this);
-    if (hauptfenster)
-        move(hauptfenster->pos() + QPoint(20, 20));
+    FeldbreitenSetzen();
     for (TRxSpeedButton* knopf : findChildren<TRxSpeedButton*>())
         knopf->setIcon(SteuerGlyphe(knopf->objectName()));
     EinstellungenAnzeigen();
@@ -48,9 +75,28 @@ TEinstellungenForm::~TEinstellungenForm() = default;
 
 void TEinstellungenForm::Zeigen()
 {
+    // The window is used together with the view panel and the drawing, so it goes beside
+    // the main window as it is now, not where it stood at start-up.
+    if (!isVisible())
+        FensterDanebenPlatzieren(this, parentWidget());
     show();
     raise();
     activateWindow();
+}
+
+void TEinstellungenForm::changeEvent(QEvent* ereignis)
+{
+    QWidget::changeEvent(ereignis);
+    if (ereignis->type() == QEvent::FontChange || ereignis->type() == QEvent::StyleChange)
+        FeldbreitenSetzen();
+}
+
+void TEinstellungenForm::FeldbreitenSetzen()
+{
+    // The .ui gives the fields a fixed width for the design font; the text decides.
+    for (QLineEdit* feld : {ui->xScaleEdit, ui->yScaleEdit, ui->zScaleEdit, ui->OobEdit, ui->OliEdit, ui->OreEdit,
+                            ui->OunEdit, ui->PobEdit, ui->PliEdit, ui->PreEdit, ui->PunEdit})
+        feld->setFixedWidth(BreiteFuer(feld, LaengsterWert));
 }
 
 void TEinstellungenForm::ZeichnenAnfordern() const

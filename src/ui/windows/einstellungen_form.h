@@ -25,8 +25,8 @@ class TEinstellungenForm : public QWidget {
     Q_OBJECT
 
 public:
-    // `zeichnenAnfordern` is the main window's deferred redraw. The window places itself
-    // 20 px right of and below `hauptfenster`, which owns it.
+    // `zeichnenAnfordern` is the main window's deferred redraw. `hauptfenster` owns the
+    // window; it opens beside it, where it hides neither the view panel nor the drawing.
     TEinstellungenForm(TKoSys& koSys, QWidget* hauptfenster, std::function<void()> zeichnenAnfordern);
     ~TEinstellungenForm() override;
 
@@ -35,10 +35,19 @@ public:
     // its distance keeps its text, so a refresh never disturbs typing ("-" on the way to "-5").
     void EinstellungenAnzeigen();
 
-    // Shows the window and brings it to the front (the menu item).
+    // Shows the window and brings it to the front (the menu item). A hidden window first
+    // moves beside the main window (FensterDanebenPlatzieren).
     void Zeigen();
 
+    // The longest value the display fields are made wide enough for, in the current font;
+    // a longer one shows its end and, like every value, its whole text as tool tip.
+    static const QString LaengsterWert;
+
+protected:
+    void changeEvent(QEvent* ereignis) override;
+
 private:
+    void FeldbreitenSetzen();
     void KnoepfeVerbinden();
     void SpinEditVerbinden(TSpinEdit* feld, double TKoSys::*wert);
     void ZeichnenAnfordern() const;

@@ -7,8 +7,11 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QPainter>
+#include <QPixmap>
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -36,7 +39,77 @@ constexpr std::size_t ZelleMax = 256;
 
 QString ZellenText(const std::string& text) { return QString::fromStdString(Gekuerzt(text, ZelleMax)); }
 
+// A tool tip of plain text is one line however long; a cut formula of 256 characters
+// would run off the screen. Lines break between characters, never inside a surrogate pair.
+constexpr qsizetype TippZeile = 64;
+
+QString TippText(const QString& text)
+{
+    QString tipp;
+    qsizetype anfang = 0;
+    while (anfang < text.size()) {
+        qsizetype ende = std::min(anfang + TippZeile, text.size());
+        if (ende < text.size() && text[ende].isLowSurrogate())
+            ++ende;
+        if (!tipp.isEmpty())
+            tipp += QLatin1Char('\n');
+        tipp += text.mid(anfang, ende - anfang);
+        anfang = ende;
+    }
+    return tipp;
+}
+
+// The colour as stored, framed so that white and other light colours show on white.
+QPixmap Farbfeld(const QColor& farbe)
+{
+    QPixmap feld(10, 10);
+    feld.fill(farbe);
+    QPainter maler(&feld);
+    maler.setPen(QColor(0x40, 0x40, 0x40));
+    maler.drawRect(0, 0, feld.width() - 1, feld.height() - 1);
+    return feld;
+}
+
+double Leuchtdichte(const QColor& farbe)
+{
+    const auto linear = [](int kanal) {
+        const double c = kanal / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(farbe.red()) + 0.7152 * linear(farbe.green()) + 0.0722 * linear(farbe.blue());
+}
+
+QColor Abgedunkelt(const QColor& farbe, int stufe)
+{
+    const auto kanal = [stufe](int c) { return int(std::lround(c * stufe / 255.0)); };
+    return QColor(kanal(farbe.red()), kanal(farbe.green()), kanal(farbe.blue()));
+}
+
+constexpr double MindestKontrast = 3.0;
+
 }  // namespace
+
+double Kontrast(const QColor& a, const QColor& b)
+{
+    const double la = Leuchtdichte(a), lb = Leuchtdichte(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor LesbareSchriftfarbe(const QColor& farbe)
+{
+    const QColor weiss(Qt::white);
+    const QColor rgb = farbe.toRgb();
+    if (Kontrast(rgb, weiss) >= MindestKontrast)
+        return rgb;
+    // The contrast grows as every channel shrinks by the same factor, so the lightest
+    // readable shade is found by halving the interval of factors; stufe 0 is black.
+    int lesbar = 0, zuHell = 255;
+    while (zuHell - lesbar > 1) {
+        const int mitte = (lesbar + zuHell) / 2;
+        (Kontrast(Abgedunkelt(rgb, mitte), weiss) >= MindestKontrast ? lesbar : zuHell) = mitte;
+    }
+    return Abgedunkelt(rgb, lesbar);
+}
 
 TObjektlisteModell::TObjektlisteModell(Programm& programm, QObject* parent)
     : QAbstractTableModel(parent), programm_(programm), zeilen_(ZeilenFuer(programm.Objektliste))
@@ -61,19 +134,30 @@ QVariant TObjektlisteModell::data(const QModelIndex& index, int role) const
         return {};
     const t3DObjekt& eintrag = programm_.Objektliste[nr];
 
+    const auto text = [&] {
+        return ZellenText(spalte == 2 ? eintrag.Typname : eintrag.Parameter[std::size_t(spalte - 3)]);
+    };
     switch (role) {
     case Qt::DisplayRole:
         if (spalte == 0)
             return eintrag.Vor ? Markierung : QString();
         if (spalte == 1)
             return eintrag.Orig ? Markierung : QString();
-        if (spalte == 2)
-            return ZellenText(eintrag.Typname);
-        return ZellenText(eintrag.Parameter[std::size_t(spalte - 3)]);
+        return text();
+    case Qt::ToolTipRole:
+        if (spalte >= 2) {
+            const QString t = text();
+            return t.isEmpty() ? QVariant() : QVariant(TippText(t));
+        }
+        return {};
     case Qt::ForegroundRole:
         // The marks keep the grid's own text colour.
         if (spalte >= 2)
-            return QBrush(FarbeAlsQColor(eintrag.Farbe()));
+            return QBrush(LesbareSchriftfarbe(FarbeAlsQColor(eintrag.Farbe())));
+        return {};
+    case Qt::DecorationRole:
+        if (spalte == 2)
+            return Farbfeld(FarbeAlsQColor(eintrag.Farbe()));
         return {};
     default: return {};
     }

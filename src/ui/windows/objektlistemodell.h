@@ -6,11 +6,26 @@
 // rows show follows the list only when ListeAnzeigen is called after a change. The header
 // cell of the marks that the current display mode draws ("Orig" in Original-Modus, "Vor"
 // in Vorschau-Modus) is yellow. A text of more than 256 bytes shows its beginning and
-// "…", so a field of megabytes is shown as quickly as any other.
+// "…", so a field of megabytes is shown as quickly as any other; the same text, broken
+// into lines, is the cell's tool tip, so a parameter cut off at the column's edge can be
+// read whole.
+//
+// An entry's colour is drawn two ways: as a swatch before its name, exactly as stored,
+// and as the colour of its texts, darkened where it is too light to read on the white
+// grid (LesbareSchriftfarbe), so aqua, white or yellow entries stay readable.
 
 #include <QAbstractTableModel>
+#include <QColor>
 
 namespace orbisto {
+
+// Contrast of two colours as the ratio (L1 + 0,05) / (L2 + 0,05) of their relative
+// luminances in sRGB, lighter over darker: 1 for equal colours, 21 for black on white.
+double Kontrast(const QColor& a, const QColor& b);
+
+// The darkest text colour needed: `farbe` itself where it has a contrast of at least
+// 3 : 1 against white, otherwise the same hue scaled towards black just far enough.
+QColor LesbareSchriftfarbe(const QColor& farbe);
 
 class Programm;
 

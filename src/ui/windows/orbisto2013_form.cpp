@@ -148,7 +148,8 @@ void TOrbisto2013Form::GitterEinrichten()
     liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
     liste->setSelectionMode(QAbstractItemView::SingleSelection);
     liste->setSelectionBehavior(QAbstractItemView::SelectItems);
-    liste->setTextElideMode(Qt::ElideNone);
+    // A parameter cut off at the column's edge ends with "…"; its tool tip holds the whole text.
+    liste->setTextElideMode(Qt::ElideRight);
     liste->setWordWrap(false);
     // Like any grid, the list starts with its first data cell current.
     liste->selectionModel()->setCurrentIndex(listenModell_->index(0, 0), QItemSelectionModel::NoUpdate);
