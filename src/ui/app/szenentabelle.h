@@ -58,7 +58,7 @@ using SzenenFensterAnlegen = std::unique_ptr<TSzenenForm> (*)(const SzenenUmgebu
 
 struct SzenenEintrag {
     SzenenNr nr;
-    std::string_view menue;        // objectName of the menu item that shows the window
+    std::string_view menue;  // objectName of the menu item that shows the window
     SzenenFensterAnlegen anlegen;
 };
 
