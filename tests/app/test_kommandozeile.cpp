@@ -8,6 +8,7 @@
 #include "core/dateien.h"
 #include "headlessframe.h"
 #include "objects/objektdatei.h"
+#include "platform/glressourcen_anlegen.h"
 #include "programm/programm.h"
 #include "programm/zeichnen.h"
 #include "widgets/dateinamen.h"
@@ -139,7 +140,7 @@ private slots:
 
         Programm programm;
         programm.Objektliste = ObjektlisteLaden(pfad("gut.o3d").toStdString());
-        HeadlessFrame frame(320, 240);
+        HeadlessFrame frame(320, 240, Kantenglaettung);
         const Frame pass = frame.render([&] { Zeichnen(programm, frame.ressourcen(), 320, 240); });
         int abweichend = 0, tuerkis = 0, magenta = 0;
         for (int y = 0; y < 240; ++y)

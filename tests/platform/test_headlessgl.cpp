@@ -36,6 +36,32 @@ TEST(HeadlessGL, EmptySurfaceIsRefusedAndLeavesEglUsable)
     EXPECT_EQ(gl.readPixels().size(), 8u * 4u * 4u);
 }
 
+TEST(HeadlessGL, SamplesSmoothAnEdgeOnlyWhenAskedFor)
+{
+    // A white triangle on black: with samples its slanted edge has grey pixels, without
+    // them every pixel is black or white, as the tests that count colours rely on.
+    for (const int samples : {0, 4}) {
+        SCOPED_TRACE(samples);
+        HeadlessFrame frame(40, 40, samples);
+        ASSERT_EQ(frame.gl().samples(), samples) << "Mesa offers 4 samples on pbuffers";
+        const Frame f = frame.render([] {
+            Loeschen(0, 0, 0);
+            PixelProjektion(40, 40);
+            glDisable(GL_CULL_FACE);
+            glBegin(GL_TRIANGLES);
+            glVertex2f(2, 3);
+            glVertex2f(37, 11);
+            glVertex2f(9, 36);
+            glEnd();
+        });
+        const int grau = f.countPixels([](Rgba c) { return c.r > 0 && c.r < 255; });
+        if (samples == 0)
+            EXPECT_EQ(grau, 0);
+        else
+            EXPECT_GT(grau, 40);
+    }
+}
+
 TEST(HeadlessFrame, ClearColourAndRowOrder)
 {
     HeadlessFrame frame(40, 30);

@@ -10,7 +10,7 @@
 
 namespace orbisto {
 
-HeadlessFrame::HeadlessFrame(int width, int height) : gl_(width, height)
+HeadlessFrame::HeadlessFrame(int width, int height, int samples) : gl_(width, height, samples)
 {
     GuiAnwendungSicherstellen();
     ressourcen_ = GLRessourcenAnlegen();

@@ -21,8 +21,10 @@ public:
     // test, polygon offset of filled faces and back-face culling on (counter-clockwise
     // fronts), glyph lists and quadric in ressourcen(), so the render pass draws here
     // exactly what it draws in the window. The feedback read back for checking is taken
-    // without the offset, so faces come back at their corners.
-    HeadlessFrame(int width, int height);
+    // without the offset, so faces come back at their corners. Without samples every
+    // pixel has the one colour of what covers it; with them the frame is smoothed like the
+    // window's and the exported pictures.
+    HeadlessFrame(int width, int height, int samples = 0);
     ~HeadlessFrame();
 
     HeadlessFrame(const HeadlessFrame&) = delete;

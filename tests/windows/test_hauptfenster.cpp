@@ -28,6 +28,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <stdexcept>
 #include <string>
 
@@ -251,6 +252,29 @@ private slots:
         programm->KoSys.Hintergrundfarbe = 0;
         form->Zeichnen();
         QCOMPARE(form->OGLPanel()->grabFramebuffer().pixelColor(5, 5), QColor(Qt::black));
+    }
+
+    void linesAreSmoothedUnlessSwitchedOff()
+    {
+        // Smoothed, the slanted axes and grid lines blend into the white in many shades;
+        // without it each pixel is white or the colour of one line or glyph.
+        const auto farben = [this] {
+            form->Zeichnen();
+            const QImage bild = form->OGLPanel()->grabFramebuffer();
+            std::set<QRgb> alle;
+            for (int y = 0; y < bild.height(); ++y)
+                for (int x = 0; x < bild.width(); ++x)
+                    alle.insert(bild.pixel(x, y));
+            return alle.size();
+        };
+        QVERIFY(zeigen());
+        const std::size_t glatt = farben();
+        TOGLPanel::GlaettungSetzen(false);
+        const std::size_t scharf = farben();
+        TOGLPanel::GlaettungSetzen(true);
+        QVERIFY2(scharf < 16, qPrintable(QString::number(scharf)));
+        QVERIFY2(glatt > 4 * scharf, qPrintable(QStringLiteral("%1 against %2").arg(glatt).arg(scharf)));
+        QCOMPARE(farben(), glatt);
     }
 
     void deferredRedrawsAreCoalescedAndWaitForSetUp()

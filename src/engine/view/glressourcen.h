@@ -31,6 +31,10 @@ struct GLRessourcen {
     unsigned int FontBasis = 0;  // first of the 256 glyph lists, one per Windows-1252 code
     GLUquadric* Quadrik = nullptr;
     tSchriftMasse Schrift;
+    // Device pixels per pixel of the screen's layout (2 on a high-DPI screen): the glyphs
+    // are made this much larger, lines this much wider, and what the view measures in
+    // pixels scales with it.
+    double Pixelverhaeltnis = 1;
 
     bool Vollstaendig() const { return FontBasis != 0 && Quadrik != nullptr; }
 };

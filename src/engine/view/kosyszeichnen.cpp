@@ -83,7 +83,8 @@ struct Rechteck {
     }
 };
 
-// Pixels between a tick's cross and its number, and below the tick point.
+// Pixels between a tick's cross and its number, and below the tick point (times the
+// device pixel ratio).
 constexpr double Abstand = 3;
 
 // One axis of numbers: the ticks at t along `richtung`, each a cross of the two segments
@@ -105,6 +106,7 @@ void ZahlenZeichnen(const TKoSys& k, const tZahlenAchse& a, bool einteilung)
         return;
     const Fenster fenster;
     const tSchriftMasse& schrift = k.GL->Schrift;
+    const double abstand = Abstand * k.GL->Pixelverhaeltnis;
 
     struct Tick {
         double t;
@@ -138,8 +140,8 @@ void ZahlenZeichnen(const TKoSys& k, const tZahlenAchse& a, bool einteilung)
         if (!ort || !ort->gueltig)
             continue;
         // Whole pixels keep the glyphs as crisp as they were made.
-        const double x = std::round(tick.kreuz.rechts + Abstand);
-        const double y = std::round(tick.ort.y - Abstand - schrift.Oberlaenge);
+        const double x = std::round(tick.kreuz.rechts + abstand);
+        const double y = std::round(tick.ort.y - abstand - schrift.Oberlaenge);
 
         // Unknown glyph sizes measure nothing, and then nothing is left out. Between two
         // numbers the room of a blank keeps them apart.

@@ -8,7 +8,10 @@
 
 namespace orbisto {
 
-Bildzeichner::Bildzeichner(int breite, int hoehe) : gl_(breite, hoehe), ressourcen_(GLRessourcenAnlegen()) {}
+Bildzeichner::Bildzeichner(int breite, int hoehe)
+    : gl_(breite, hoehe, Kantenglaettung), ressourcen_(GLRessourcenAnlegen())
+{
+}
 
 Bildzeichner::~Bildzeichner()
 {

@@ -14,7 +14,8 @@ class Programm;
 
 class Bildzeichner {
 public:
-    // A context with a drawing surface of this size and its glyph lists and quadric.
+    // A context with a multisampled drawing surface of this size (smooth like the window's
+    // picture) and its glyph lists and quadric.
     // Throws std::runtime_error when OpenGL cannot provide them.
     Bildzeichner(int breite, int hoehe);
     ~Bildzeichner();

@@ -7,10 +7,16 @@
 
 namespace orbisto {
 
-// Sets the fixed GL state of every pass (depth test, back-face culling), makes the quadric and
-// compiles the glyph lists. Needs the context current and a QGuiApplication. Throws
-// std::runtime_error, after freeing what was made, when something cannot be made.
-GLRessourcen GLRessourcenAnlegen();
+// Samples per pixel of the window's picture and of exported pictures: lines and edges come
+// out smooth, also on a projector. Where the GL offers fewer, it draws with what it has.
+inline constexpr int Kantenglaettung = 4;
+
+// Sets the fixed GL state of every pass (depth test, back-face culling, line width and point
+// size), makes the quadric and compiles the glyph lists, all for a surface of this device
+// pixel ratio: on a ratio of 2 the glyphs are twice as large and lines twice as wide, so
+// the picture looks as it does at 1. Needs the context current and a QGuiApplication.
+// Throws std::runtime_error, after freeing what was made, when something cannot be made.
+GLRessourcen GLRessourcenAnlegen(double pixelverhaeltnis = 1);
 
 // Frees what GLRessourcenAnlegen made (same context current) and leaves `r` empty. Safe on an
 // empty or already freed set.

@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 #include <vector>
 
@@ -18,7 +19,7 @@ namespace {
 
 constexpr int ListenAnzahl = 256;
 constexpr int GlyphenAnzahl = 255;  // codes 0..254; list 255 stays empty
-constexpr int PixelGroesse = 13;    // 10 pt on a 96 dpi screen
+constexpr int PixelGroesse = 13;    // 10 pt on a 96 dpi screen, at a device pixel ratio of 1
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F; 0 marks the five unused codes.
 constexpr char16_t Cp1252Oben[32] = {
@@ -51,7 +52,7 @@ Glyphe Rastern(const QFont& font, const QFontMetrics& fm, QChar zeichen)
     g.vorschub = fm.horizontalAdvance(zeichen);
 
     // A cell with room for overhangs on every side (italic-like tails, 'j', accents).
-    const int rand = PixelGroesse;
+    const int rand = font.pixelSize();
     const int w = g.vorschub + 2 * rand;
     const int h = fm.ascent() + fm.descent() + 2 * rand;
     const int penX = rand;
@@ -98,7 +99,7 @@ Glyphe Rastern(const QFont& font, const QFontMetrics& fm, QChar zeichen)
 
 }  // namespace
 
-unsigned int FontListenAnlegen(tSchriftMasse& masse)
+unsigned int FontListenAnlegen(tSchriftMasse& masse, double pixelverhaeltnis)
 {
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         throw std::runtime_error("Glyph lists: a QGuiApplication is needed to rasterise the font");
@@ -107,7 +108,7 @@ unsigned int FontListenAnlegen(tSchriftMasse& masse)
         throw std::runtime_error("Glyph lists: glGenLists failed (no current GL context?)");
 
     QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(PixelGroesse);
+    font.setPixelSize(std::max(PixelGroesse, static_cast<int>(std::lround(PixelGroesse * pixelverhaeltnis))));
     font.setWeight(QFont::Normal);
     font.setStyle(QFont::StyleNormal);
     font.setStyleStrategy(QFont::NoAntialias);

@@ -3,14 +3,17 @@
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
 #include <GL/gl.h>
+#include <GL/glext.h>
 
 #include <QOpenGLContext>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 
 namespace orbisto {
 
@@ -41,9 +44,52 @@ bool hasExtension(const char* list, const char* name)
     return false;
 }
 
+// The framebuffer calls of OpenGL 3.0, looked up once; all null where the GL has none.
+struct FramebufferFunctions {
+    PFNGLGENFRAMEBUFFERSPROC genFramebuffers = nullptr;
+    PFNGLDELETEFRAMEBUFFERSPROC deleteFramebuffers = nullptr;
+    PFNGLBINDFRAMEBUFFERPROC bindFramebuffer = nullptr;
+    PFNGLGENRENDERBUFFERSPROC genRenderbuffers = nullptr;
+    PFNGLDELETERENDERBUFFERSPROC deleteRenderbuffers = nullptr;
+    PFNGLBINDRENDERBUFFERPROC bindRenderbuffer = nullptr;
+    PFNGLRENDERBUFFERSTORAGEMULTISAMPLEPROC renderbufferStorageMultisample = nullptr;
+    PFNGLFRAMEBUFFERRENDERBUFFERPROC framebufferRenderbuffer = nullptr;
+    PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus = nullptr;
+    PFNGLBLITFRAMEBUFFERPROC blitFramebuffer = nullptr;
+
+    bool complete() const
+    {
+        return genFramebuffers && deleteFramebuffers && bindFramebuffer && genRenderbuffers && deleteRenderbuffers &&
+               bindRenderbuffer && renderbufferStorageMultisample && framebufferRenderbuffer &&
+               checkFramebufferStatus && blitFramebuffer;
+    }
+};
+
+const FramebufferFunctions& framebufferFunctions()
+{
+    static const FramebufferFunctions f = [] {
+        FramebufferFunctions r;
+        const auto look = [](auto& function, const char* name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(eglGetProcAddress(name));
+        };
+        look(r.genFramebuffers, "glGenFramebuffers");
+        look(r.deleteFramebuffers, "glDeleteFramebuffers");
+        look(r.bindFramebuffer, "glBindFramebuffer");
+        look(r.genRenderbuffers, "glGenRenderbuffers");
+        look(r.deleteRenderbuffers, "glDeleteRenderbuffers");
+        look(r.bindRenderbuffer, "glBindRenderbuffer");
+        look(r.renderbufferStorageMultisample, "glRenderbufferStorageMultisample");
+        look(r.framebufferRenderbuffer, "glFramebufferRenderbuffer");
+        look(r.checkFramebufferStatus, "glCheckFramebufferStatus");
+        look(r.blitFramebuffer, "glBlitFramebuffer");
+        return r;
+    }();
+    return f;
+}
+
 }  // namespace
 
-HeadlessGL::HeadlessGL(int width, int height)
+HeadlessGL::HeadlessGL(int width, int height, int samples) : askedSamples_(samples)
 {
     const char* clientExt = eglQueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS);
     if (!hasExtension(clientExt, "EGL_MESA_platform_surfaceless"))
@@ -110,6 +156,7 @@ HeadlessGL::HeadlessGL(int width, int height)
         makeCurrent();
         if (!glGetString(GL_VERSION))
             throw std::runtime_error("Headless OpenGL: the context answers no GL version");
+        createMultisample();
     } catch (...) {
         if (context_ != EGL_NO_CONTEXT)
             eglDestroyContext(dpy, context_);
@@ -124,6 +171,8 @@ HeadlessGL::HeadlessGL(int width, int height)
 HeadlessGL::~HeadlessGL()
 {
     std::lock_guard lock(displayMutex);
+    if (framebuffer_ != 0 && eglMakeCurrent(display_, surface_, surface_, context_))
+        deleteMultisample();
     if (eglGetCurrentContext() == context_)
         eglMakeCurrent(display_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
     eglDestroySurface(display_, surface_);
@@ -166,6 +215,51 @@ void HeadlessGL::resize(int width, int height)
     createSurface(width, height);
     makeCurrent();
     eglDestroySurface(display_, old);
+    deleteMultisample();
+    createMultisample();
+}
+
+void HeadlessGL::createMultisample()
+{
+    const FramebufferFunctions& f = framebufferFunctions();
+    if (askedSamples_ <= 0 || !f.complete())
+        return;
+    GLint most = 0;
+    glGetIntegerv(GL_MAX_SAMPLES, &most);
+    const GLsizei samples = std::min<GLint>(askedSamples_, most);
+    if (samples <= 0)
+        return;
+    f.genFramebuffers(1, &framebuffer_);
+    f.bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    f.genRenderbuffers(1, &colourBuffer_);
+    f.bindRenderbuffer(GL_RENDERBUFFER, colourBuffer_);
+    f.renderbufferStorageMultisample(GL_RENDERBUFFER, samples, GL_RGBA8, width_, height_);
+    f.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, colourBuffer_);
+    f.genRenderbuffers(1, &depthBuffer_);
+    f.bindRenderbuffer(GL_RENDERBUFFER, depthBuffer_);
+    f.renderbufferStorageMultisample(GL_RENDERBUFFER, samples, GL_DEPTH_COMPONENT24, width_, height_);
+    f.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depthBuffer_);
+    f.bindRenderbuffer(GL_RENDERBUFFER, 0);
+    if (f.checkFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+        deleteMultisample();  // draws sharp into the pbuffer
+        return;
+    }
+    GLint given = 0;
+    glGetIntegerv(GL_SAMPLES, &given);
+    samples_ = given;
+}
+
+void HeadlessGL::deleteMultisample()
+{
+    if (framebuffer_ == 0)
+        return;
+    const FramebufferFunctions& f = framebufferFunctions();
+    f.bindFramebuffer(GL_FRAMEBUFFER, 0);
+    f.deleteFramebuffers(1, &framebuffer_);
+    f.deleteRenderbuffers(1, &colourBuffer_);
+    f.deleteRenderbuffers(1, &depthBuffer_);
+    framebuffer_ = colourBuffer_ = depthBuffer_ = 0;
+    samples_ = 0;
 }
 
 std::vector<std::uint8_t> HeadlessGL::readPixels()
@@ -173,6 +267,14 @@ std::vector<std::uint8_t> HeadlessGL::readPixels()
     makeCurrent();
     const std::size_t row = static_cast<std::size_t>(width_) * 4;
     std::vector<std::uint8_t> bottomUp(row * height_);
+    if (framebuffer_ != 0) {
+        // The samples of each pixel are averaged into the pbuffer, which is read.
+        const FramebufferFunctions& f = framebufferFunctions();
+        f.bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
+        f.bindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+        f.blitFramebuffer(0, 0, width_, height_, 0, 0, width_, height_, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+        f.bindFramebuffer(GL_FRAMEBUFFER, 0);
+    }
     glFinish();
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -181,6 +283,9 @@ std::vector<std::uint8_t> HeadlessGL::readPixels()
     glPixelStorei(GL_PACK_SKIP_PIXELS, 0);
     glReadPixels(0, 0, width_, height_, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
     glPopClientAttrib();
+
+    if (framebuffer_ != 0)
+        framebufferFunctions().bindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
 
     // GL counts rows from the bottom; pictures count from the top.
     std::vector<std::uint8_t> topDown(bottomUp.size());

@@ -64,14 +64,15 @@ void TOGLPanel::initializeGL()
         GLBeenden();
         doneCurrent();
     });
+    ++kontexte_;
     GLStarten();
 }
 
 void TOGLPanel::GLStarten()
 {
     try {
-        ressourcen_ = GLRessourcenAnlegen();
-        ++kontexte_;
+        ressourcenVerhaeltnis_ = devicePixelRatioF();
+        ressourcen_ = GLRessourcenAnlegen(ressourcenVerhaeltnis_);
     } catch (...) {
         const QString text = FehlerText(std::current_exception());
         QTimer::singleShot(0, [text] { FehlerAnzeigen(text); });
@@ -114,9 +115,14 @@ bool TOGLPanel::Durchgang(int breite, int hoehe)
 
 void TOGLPanel::paintGL()
 {
+    const qreal dpr = devicePixelRatioF();
+    if (ressourcen_.Vollstaendig() && dpr != ressourcenVerhaeltnis_) {
+        // Moved to a screen of another pixel ratio: glyphs and line widths follow it.
+        GLRessourcenFreigeben(ressourcen_);
+        GLStarten();
+    }
     if (!pass_ || !ressourcen_.Vollstaendig())
         return;
-    const qreal dpr = devicePixelRatioF();
     const QSize groesse(qRound(width() * dpr), qRound(height() * dpr));
 
     if (!QOpenGLFramebufferObject::hasOpenGLFramebufferObjects() ||
@@ -129,13 +135,21 @@ void TOGLPanel::paintGL()
         return;
     }
 
-    if (!arbeit_ || arbeit_->size() != groesse)
-        arbeit_ = std::make_unique<QOpenGLFramebufferObject>(groesse, QOpenGLFramebufferObject::Depth);
+    const int abtastungen = glaetten_ ? Kantenglaettung : 0;
+    if (!arbeit_ || arbeit_->size() != groesse || arbeitAbtastungen_ != abtastungen) {
+        QOpenGLFramebufferObjectFormat format;
+        format.setAttachment(QOpenGLFramebufferObject::Depth);
+        format.setSamples(abtastungen);  // the GL may give fewer; blitting resolves them
+        arbeit_ = std::make_unique<QOpenGLFramebufferObject>(groesse, format);
+        arbeitAbtastungen_ = abtastungen;
+    }
     arbeit_->bind();
     const bool gelungen = Durchgang(groesse.width(), groesse.height());
     QOpenGLFramebufferObject::bindDefault();  // the widget's own framebuffer while painting
-    if (gelungen)
+    if (gelungen) {
         std::swap(bild_, arbeit_);
+        std::swap(bildAbtastungen_, arbeitAbtastungen_);
+    }
 
     if (bild_) {
         QOpenGLFramebufferObject::blitFramebuffer(nullptr, QRect(QPoint(), groesse), bild_.get(),

@@ -2,10 +2,10 @@
 // The one OpenGL drawing surface of the program. It owns the GL resources (glyph lists,
 // quadric) of its context and runs the render pass that its owner installs.
 //
-// A pass draws into an off-screen framebuffer first; only a pass that completes replaces
-// the picture on screen. A pass that ends in an error leaves the previous good picture in
-// place, and its error is shown once the paint event is over (a repeat of the same error
-// before a good pass only once).
+// A pass draws into an off-screen framebuffer first, multisampled for smooth lines and
+// edges; only a pass that completes replaces the picture on screen. A pass that ends in an error leaves the previous
+// good picture in place, and its error is shown once the paint event is over (a repeat of the same error before a good
+// pass only once).
 
 #include "view/glressourcen.h"
 
@@ -29,6 +29,11 @@ public:
     // Double-buffered RGBA with a 24-bit depth buffer and a compatibility profile for
     // immediate-mode drawing. Must run before the first widget is created.
     static void StandardFormatSetzen();
+
+    // Whether pictures are drawn multisampled (Kantenglaettung samples a pixel), from the
+    // next pass of every panel on. On by default; the tests that count exact colours switch
+    // it off, so that every pixel has the one colour of what covers it.
+    static void GlaettungSetzen(bool an) { glaetten_ = an; }
 
     explicit TOGLPanel(QWidget* parent = nullptr);
     ~TOGLPanel() override;
@@ -70,13 +75,16 @@ private:
 
     RenderPass pass_;
     GLRessourcen ressourcen_;
+    qreal ressourcenVerhaeltnis_ = 1;  // the device pixel ratio they were made for
     // The last good picture, and the one a pass draws into; swapped when a pass completes.
     std::unique_ptr<QOpenGLFramebufferObject> bild_, arbeit_;
+    int bildAbtastungen_ = 0, arbeitAbtastungen_ = 0;  // the samples each was asked for
     long durchgaenge_ = 0;
     long fehlschlaege_ = 0;
     QString letzterFehler_;  // of the failed passes since the last good one
     int kontexte_ = 0;
     bool fehlerGemeldet_ = false;
+    static inline bool glaetten_ = true;
 };
 
 }  // namespace orbisto
