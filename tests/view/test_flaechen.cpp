@@ -277,16 +277,25 @@ TEST_F(Flaechen, ReversedBoundsDrawNothingAndLeaveTheMatrixAlone)
 }
 
 // A mistyped step count would keep the program busy for hours: it is refused with a
-// message before anything is evaluated or drawn.
+// message before anything is evaluated or drawn, in one direction and in all points.
 TEST_F(Flaechen, AbsurdStepCountsAreRefusedBeforeDrawing)
 {
+    struct Fall {
+        int nx, ny;
+        const char* meldung;
+    };
+    const Fall faelle[] = {
+        {1000000, 20, "Die Fläche hat zu viele Schritte: höchstens 100000 in jeder Richtung."},
+        {5000, 5000, "Die Fläche hat zu viele Punkte: höchstens 16 Millionen."},
+    };
     const Frame f = Zeichnen([&] {
-        try {
-            k.Funktion3dZeichnen("x+y", 1000000, -4, 4, -4, 4, 20, true, true, stufen);
-            ADD_FAILURE() << "no error";
-        } catch (const AllgemeinerFehler& e) {
-            EXPECT_STREQ(e.what(), "Die Fläche hat zu viele Schritte: höchstens 100000 in jeder Richtung.");
-        }
+        for (const Fall& fall : faelle)
+            try {
+                k.Funktion3dZeichnen("x+y", fall.nx, -4, 4, -4, 4, fall.ny, true, true, stufen);
+                ADD_FAILURE() << fall.nx << " x " << fall.ny << ": no error";
+            } catch (const AllgemeinerFehler& e) {
+                EXPECT_STREQ(e.what(), fall.meldung);
+            }
     });
     EXPECT_TRUE(f.drawn().empty());
     ModellviewUnveraendert();

@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QRadioButton>
+#include <QThread>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -245,7 +246,7 @@ private slots:
 
     void theSceneTimerFollowsItsBoxAndTheModelsInterval()
     {
-        int intervall = 30, takte = 0;
+        int intervall = 30, takte = 0, dauer = 0;
         bool werfen = false;
         QObject besitzer;
         TSzenenTimer timer(
@@ -253,6 +254,7 @@ private slots:
             [&] {
                 ++takte;
                 intervall += 10;  // an interval that changes with every tick
+                QThread::msleep(dauer);
                 if (werfen)
                     throw std::runtime_error("kaputt");
             });
@@ -275,6 +277,16 @@ private slots:
         }
         QVERIFY(timer.isActive());
         QCOMPARE(timer.interval(), 50);
+
+        // A tick longer than the interval waits as long as it took: the window gets as much
+        // time to answer a click as the picture took to draw.
+        werfen = false;
+        dauer = 120;
+        QMetaObject::invokeMethod(&timer, "timeout");
+        QVERIFY2(timer.interval() >= 120, qPrintable(QString::number(timer.interval())));
+        dauer = 0;
+        QMetaObject::invokeMethod(&timer, "timeout");
+        QCOMPARE(timer.interval(), 70);
 
         timer.Schalten(false);
         QVERIFY(!timer.isActive());

@@ -7,9 +7,11 @@ namespace orbisto {
 
 namespace {
 
-constexpr std::size_t MaxGespeichert = 4'000'000;
-// A surface of more steps would keep the program busy for hours; say so instead.
+// A surface of more steps or points would keep the program busy for hours; say so instead.
+// The finest wave the scene's window allows has 2413 x 2413 points (47 MB of values);
+// surfaces of the object list stay far below by its work budget.
 constexpr std::size_t MaxPositionen = 100'001;
+constexpr std::size_t MaxPunkte = 16'000'000;
 
 std::vector<double> Positionen(double start, double schritt, double grenze)
 {
@@ -26,14 +28,14 @@ std::vector<double> Positionen(double start, double schritt, double grenze)
 
 Flaechenwerte::Flaechenwerte(const TExprFunction2V& f, double xmin, double dx, double xgrenze, double ymin, double dy,
                              double ygrenze)
-    : f_(f), xs(Positionen(xmin, dx, xgrenze)), ys(Positionen(ymin, dy, ygrenze))
+    : xs(Positionen(xmin, dx, xgrenze)), ys(Positionen(ymin, dy, ygrenze))
 {
-    if (xs.size() * ys.size() > MaxGespeichert)
-        return;
+    if (xs.size() * ys.size() > MaxPunkte)
+        throw AllgemeinerFehler("Die Fläche hat zu viele Punkte: höchstens 16 Millionen.");
     werte_.reserve(xs.size() * ys.size());
     for (double y : ys)
         for (double x : xs)
-            werte_.push_back(static_cast<double>(f_.Eval(x, y)));
+            werte_.push_back(static_cast<double>(f.Eval(x, y)));
 }
 
 void Eckenpuffer::Zeichnen(GLenum art)

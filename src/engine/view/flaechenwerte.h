@@ -16,22 +16,17 @@ namespace orbisto {
 // previous one plus the step as everywhere in the drawing (x = start, start + schritt, ...
 // while x <= grenze), and the formula's values there. Every line and cell meets the same
 // positions, so each value is evaluated once and the pieces get exactly the numbers that
-// evaluating per piece would give them. Up to a few million points the values are kept;
-// beyond that each is evaluated where it is needed.
+// evaluating per piece would give them.
 class Flaechenwerte {
 public:
-    // Throws AllgemeinerFehler for more than 100000 steps in one direction, and whatever
-    // evaluating the formula throws.
+    // Throws AllgemeinerFehler for more than 100000 steps in one direction or more than
+    // 16 million points, and whatever evaluating the formula throws.
     Flaechenwerte(const TExprFunction2V& f, double xmin, double dx, double xgrenze, double ymin, double dy,
                   double ygrenze);
 
-    double operator()(std::size_t i, std::size_t j) const
-    {
-        return werte_.empty() ? static_cast<double>(f_.Eval(xs[i], ys[j])) : werte_[j * xs.size() + i];
-    }
+    double operator()(std::size_t i, std::size_t j) const { return werte_[j * xs.size() + i]; }
 
 private:
-    const TExprFunction2V& f_;
     std::vector<double> werte_;
 
 public:

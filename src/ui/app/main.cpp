@@ -2,6 +2,7 @@
 #include "app/kommandozeile.h"
 #include "app/sprache.h"
 #include "app/startlisten.h"
+#include "core/speicher.h"
 #include "platform/glpruefen.h"
 #include "programm/programm.h"
 #include "widgets/meldungen.h"
@@ -45,6 +46,7 @@ void HindernisMelden(const QString& text)
 
 int main(int argc, char* argv[])
 {
+    orbisto::FreienSpeicherBehalten();
     // Pictures, help and version need no window, and must work where no display exists.
     if (orbisto::OhneFenster(argc, argv))
         return orbisto::OhneFensterAusfuehren(argc, argv);

@@ -2,6 +2,8 @@
 
 #include "widgets/meldungen.h"
 
+#include <QElapsedTimer>
+
 #include <algorithm>
 
 namespace orbisto {
@@ -12,15 +14,22 @@ TSzenenTimer::TSzenenTimer(QObject* parent, const QString& name, std::function<i
 {
     setObjectName(name);
     connect(this, &QTimer::timeout, this, [this] {
-        FehlerAbfangen(takt_);
+        // The tick's own time; a box about its error is the user's time, not the tick's.
+        qint64 dauer = 0;
+        FehlerAbfangen([&] {
+            QElapsedTimer uhr;
+            uhr.start();
+            takt_();
+            dauer = uhr.elapsed();
+        });
         if (isActive())
-            IntervallAnpassen();
+            IntervallAnpassen(static_cast<int>(std::min<qint64>(dauer, 60'000)));
     });
 }
 
-void TSzenenTimer::IntervallAnpassen()
+void TSzenenTimer::IntervallAnpassen(int mindestens)
 {
-    const int neu = std::max(1, intervall_());
+    const int neu = std::max({1, intervall_(), mindestens});
     // Setting the interval of a running timer starts its wait anew: only a new one is set.
     if (interval() != neu)
         setInterval(neu);

@@ -4,7 +4,9 @@
 // changes from step to step is followed at once. Each tick runs through FehlerAbfangen: a
 // failing tick shows one box, and the timer goes on. Ticks are never queued: a tick that
 // takes longer than the interval delays the next one, and one that is missed is not made
-// up for later.
+// up for later. A tick that took longer than the interval waits as long as it took before
+// the next: a picture that takes seconds to draw leaves the window as much time to answer
+// a click, and a click waiting while it was drawn is answered before the next tick.
 //
 // It carries the name of the scene's timer (objectName), so tests find it.
 
@@ -27,7 +29,8 @@ public:
     void Schalten(bool an);
 
 private:
-    void IntervallAnpassen();
+    // The model's interval, at least `mindestens` ms.
+    void IntervallAnpassen(int mindestens = 0);
 
     std::function<int()> intervall_;
     std::function<void()> takt_;
