@@ -12,9 +12,11 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QOpenGLWidget>
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -69,7 +71,17 @@ int main(int argc, char* argv[])
 
     orbisto::Programm programm;  // the view state exists before any window
     orbisto::TOrbisto2013Form hauptfenster(programm);
-    const orbisto::TFensterliste fenster(programm, hauptfenster);
+    // The other windows stay hidden until asked for; they are made once the first picture
+    // is on screen (or after half a second, should none come), in their order.
+    std::optional<orbisto::TFensterliste> fenster;
+    const auto fensterAnlegen = [&] {
+        if (!fenster)
+            fenster.emplace(programm, hauptfenster);
+    };
+    QObject::connect(
+        hauptfenster.OGLPanel(), &QOpenGLWidget::frameSwapped, &hauptfenster,
+        [&] { QTimer::singleShot(0, &hauptfenster, fensterAnlegen); }, Qt::SingleShotConnection);
+    QTimer::singleShot(500, &hauptfenster, fensterAnlegen);
     hauptfenster.show();
     // Once the window is up, so that a message about a list has the window behind it.
     QTimer::singleShot(0, &hauptfenster, [&] { orbisto::ListenBeimStartOeffnen(hauptfenster, *listen); });

@@ -8,6 +8,7 @@
 #include <QOpenGLFramebufferObject>
 #include <QSurfaceFormat>
 #include <QTimer>
+#include <QWindow>
 
 #include <GL/gl.h>
 
@@ -123,6 +124,14 @@ void TOGLPanel::paintGL()
     }
     if (!pass_ || !ressourcen_.Vollstaendig())
         return;
+    // While the window comes up, its layout resizes the surface a few times before anybody
+    // can see it, and each resize paints: only the picture of the first exposure is drawn.
+    if (!gezeigt_) {
+        const QWindow* fenster = window()->windowHandle();
+        if (fenster && !fenster->isExposed())
+            return;
+        gezeigt_ = true;
+    }
     const QSize groesse(qRound(width() * dpr), qRound(height() * dpr));
 
     if (!QOpenGLFramebufferObject::hasOpenGLFramebufferObjects() ||
@@ -135,7 +144,15 @@ void TOGLPanel::paintGL()
         return;
     }
 
-    const int abtastungen = glaetten_ ? Kantenglaettung : 0;
+    // The very first picture is drawn without samples: the rasteriser's set-up for them
+    // costs more than the whole picture, and can wait until the window is on screen. The
+    // smooth picture follows at once.
+    const int abtastungen = glaetten_ && !ersterDurchgang_ ? Kantenglaettung : 0;
+    if (ersterDurchgang_) {
+        ersterDurchgang_ = false;
+        if (glaetten_)
+            QTimer::singleShot(0, this, [this] { update(); });
+    }
     if (!arbeit_ || arbeit_->size() != groesse || arbeitAbtastungen_ != abtastungen) {
         QOpenGLFramebufferObjectFormat format;
         format.setAttachment(QOpenGLFramebufferObject::Depth);

@@ -84,6 +84,8 @@ private:
     QString letzterFehler_;  // of the failed passes since the last good one
     int kontexte_ = 0;
     bool fehlerGemeldet_ = false;
+    bool gezeigt_ = false;  // the window has been on screen
+    bool ersterDurchgang_ = true;
     static inline bool glaetten_ = true;
 };
 
