@@ -126,6 +126,35 @@ TEST(EbeneWellenModell, TheArrowsWidenAndNarrowTheField)
     EXPECT_EQ(feld, (tWellenfeld{-1, 1, -1, 1}));
 }
 
+TEST(EbeneWellenModell, TheCellsGrowOnlyWhereTheWaveWouldCostMoreThanAnObjectMay)
+{
+    // Every point once, two lines and two faces per point, at most 300000 in all; the
+    // cells then are the least whole multiple of the grid width within it.
+    struct Fall {
+        tWellenfeld feld;
+        int wellenlaenge, schritte;
+        bool gitter, flaeche;
+        double zelle;
+    } const faelle[] = {
+        {{-10, 10, -10, 10}, 4, 8, true, true, 0.5},    // the start values: as set
+        {{-30, 30, -30, 30}, 2, 8, true, true, 0.25},   // 242 x 242 points: just within
+        {{-30, 30, -30, 30}, 1, 40, true, true, 0.25},  // 2413 x 2413 points at 1/40
+        {{-30, 30, -30, 30}, 1, 40, true, false, 0.2},  // the grid alone: 302 x 302
+        {{-30, 30, 0, 0}, 1, 40, true, true, 0.025},    // a single row is cheap
+    };
+    for (const Fall& f : faelle) {
+        tEbeneWellenEinstellungen e;
+        e.Feld = f.feld;
+        e.Wellenlaenge = f.wellenlaenge;
+        e.WellenlaengeSchritte = f.schritte;
+        e.WellenGitter = f.gitter;
+        e.WellenFlaeche = f.flaeche;
+        TEbeneWellen w;
+        w.EinstellungenAendern(e);
+        EXPECT_DOUBLE_EQ(w.Zellweite(), f.zelle) << f.wellenlaenge << "/" << f.schritte << " over " << f.feld.xmin;
+    }
+}
+
 TEST(EbeneWellenModell, FormulaTexts)
 {
     TEbeneWellen w;
@@ -224,6 +253,18 @@ TEST_F(WellenBild, TheFieldEndsWhereItsMaximumTimesOnePointZeroOneIsPassed)
         EXPECT_EQ(linien, std::size_t(fall.ny * std::max(fall.nx - 1, 0) + fall.nx * std::max(fall.ny - 1, 0)))
             << fall.feld.xmin << " ... " << fall.feld.xmax;
     }
+}
+
+TEST_F(WellenBild, TheFinestWaveIsDrawnInItsWiderCells)
+{
+    // The grid alone over -11 ... 11 (all in view) at 1/40: 295 x 295 points 0,075 apart
+    // instead of 885 x 885.
+    e.Feld = {-11, 11, -11, 11};
+    e.Wellenlaenge = 1;
+    e.WellenlaengeSchritte = 40;
+    e.WellenFlaeche = false;
+    const Frame f = Zeichnen();
+    EXPECT_EQ(f.inColour(0, 0, 0).size(), 2u * 295 * 294);
 }
 
 TEST_F(WellenBild, AmplitudeZeroIsFlat)

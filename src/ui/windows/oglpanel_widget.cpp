@@ -13,6 +13,7 @@
 #include <GL/gl.h>
 
 #include <exception>
+#include <utility>
 
 namespace orbisto {
 
@@ -89,8 +90,44 @@ void TOGLPanel::GLBeenden()
 
 void TOGLPanel::JetztZeichnen()
 {
-    if (isVisible())
-        repaint();
+    if (!isVisible())
+        return;
+    // Qt shows a GL widget at most about once a frame and otherwise a little later. The pass
+    // runs now all the same, so whoever asked for it (a scene's tick) finds it done and
+    // knows what it cost; the paint then only shows its picture.
+    if (context() && Bereit()) {
+        makeCurrent();
+        BildZeichnen(Groesse());
+        doneCurrent();
+        vorgezeichnet_ = true;
+    }
+    repaint();
+}
+
+QSize TOGLPanel::Groesse() const
+{
+    const qreal dpr = devicePixelRatioF();
+    return {qRound(width() * dpr), qRound(height() * dpr)};
+}
+
+bool TOGLPanel::Bereit()
+{
+    if (ressourcen_.Vollstaendig() && devicePixelRatioF() != ressourcenVerhaeltnis_) {
+        // Moved to a screen of another pixel ratio: glyphs and line widths follow it.
+        GLRessourcenFreigeben(ressourcen_);
+        GLStarten();
+    }
+    if (!pass_ || !ressourcen_.Vollstaendig())
+        return false;
+    // While the window comes up, its layout resizes the surface a few times before anybody
+    // can see it, and each resize paints: only the picture of the first exposure is drawn.
+    if (!gezeigt_) {
+        const QWindow* fenster = window()->windowHandle();
+        if (fenster && !fenster->isExposed())
+            return false;
+        gezeigt_ = true;
+    }
+    return true;
 }
 
 bool TOGLPanel::Durchgang(int breite, int hoehe)
@@ -114,36 +151,16 @@ bool TOGLPanel::Durchgang(int breite, int hoehe)
     }
 }
 
-void TOGLPanel::paintGL()
+bool TOGLPanel::OhneBildpuffer()
 {
-    const qreal dpr = devicePixelRatioF();
-    if (ressourcen_.Vollstaendig() && dpr != ressourcenVerhaeltnis_) {
-        // Moved to a screen of another pixel ratio: glyphs and line widths follow it.
-        GLRessourcenFreigeben(ressourcen_);
-        GLStarten();
-    }
-    if (!pass_ || !ressourcen_.Vollstaendig())
-        return;
-    // While the window comes up, its layout resizes the surface a few times before anybody
-    // can see it, and each resize paints: only the picture of the first exposure is drawn.
-    if (!gezeigt_) {
-        const QWindow* fenster = window()->windowHandle();
-        if (fenster && !fenster->isExposed())
-            return;
-        gezeigt_ = true;
-    }
-    const QSize groesse(qRound(width() * dpr), qRound(height() * dpr));
+    return !QOpenGLFramebufferObject::hasOpenGLFramebufferObjects() ||
+           !QOpenGLFramebufferObject::hasOpenGLFramebufferBlit();
+}
 
-    if (!QOpenGLFramebufferObject::hasOpenGLFramebufferObjects() ||
-        !QOpenGLFramebufferObject::hasOpenGLFramebufferBlit()) {
-        // Without off-screen drawing a failed pass stays visible; at least it is reported.
-        if (Durchgang(groesse.width(), groesse.height())) {
-            ++durchgaenge_;
-            emit Gezeichnet();
-        }
-        return;
-    }
-
+void TOGLPanel::BildZeichnen(QSize groesse)
+{
+    if (OhneBildpuffer())
+        return;  // drawn straight into the widget while painting
     // The very first picture is drawn without samples: the rasteriser's set-up for them
     // costs more than the whole picture, and can wait until the window is on screen. The
     // smooth picture follows at once.
@@ -151,7 +168,7 @@ void TOGLPanel::paintGL()
     if (ersterDurchgang_) {
         ersterDurchgang_ = false;
         if (glaetten_)
-            QTimer::singleShot(0, this, [this] { update(); });
+            QTimer::singleShot(0, this, [this] { JetztZeichnen(); });
     }
     if (!arbeit_ || arbeit_->size() != groesse || arbeitAbtastungen_ != abtastungen) {
         QOpenGLFramebufferObjectFormat format;
@@ -162,12 +179,35 @@ void TOGLPanel::paintGL()
     }
     arbeit_->bind();
     const bool gelungen = Durchgang(groesse.width(), groesse.height());
-    QOpenGLFramebufferObject::bindDefault();  // the widget's own framebuffer while painting
+    arbeit_->release();
     if (gelungen) {
         std::swap(bild_, arbeit_);
         std::swap(bildAbtastungen_, arbeitAbtastungen_);
+        ++durchgaenge_;
+        emit Gezeichnet();
+    }
+}
+
+void TOGLPanel::paintGL()
+{
+    const bool vorgezeichnet = std::exchange(vorgezeichnet_, false);
+    if (!Bereit())
+        return;
+    const QSize groesse = Groesse();
+
+    if (OhneBildpuffer()) {
+        // Without off-screen drawing a failed pass stays visible; at least it is reported.
+        if (Durchgang(groesse.width(), groesse.height())) {
+            ++durchgaenge_;
+            emit Gezeichnet();
+        }
+        return;
     }
 
+    // A picture drawn just before at this size is shown as it is.
+    if (!vorgezeichnet || !bild_ || bild_->size() != groesse)
+        BildZeichnen(groesse);
+    QOpenGLFramebufferObject::bindDefault();  // the widget's own framebuffer while painting
     if (bild_) {
         QOpenGLFramebufferObject::blitFramebuffer(nullptr, QRect(QPoint(), groesse), bild_.get(),
                                                   QRect(QPoint(), bild_->size()), GL_COLOR_BUFFER_BIT, GL_NEAREST);
@@ -175,10 +215,6 @@ void TOGLPanel::paintGL()
         // The very first pass failed: an empty surface rather than undefined memory.
         glClearColor(1, 1, 1, 0);
         glClear(GL_COLOR_BUFFER_BIT);
-    }
-    if (gelungen) {
-        ++durchgaenge_;
-        emit Gezeichnet();
     }
 }
 

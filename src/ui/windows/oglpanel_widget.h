@@ -40,7 +40,8 @@ public:
 
     void SetRenderPass(RenderPass pass) { pass_ = std::move(pass); }
 
-    // Draws a frame now if the surface exists; otherwise the first expose draws it.
+    // Runs the pass now if the surface exists and shows its picture as soon as Qt paints
+    // (at once, or within a frame); otherwise the first expose draws it.
     void JetztZeichnen();
 
     const GLRessourcen& Ressourcen() const { return ressourcen_; }
@@ -71,6 +72,14 @@ protected:
 private:
     void GLStarten();
     void GLBeenden();
+    // Whether a pass can run: a pass installed, the resources made for the current pixel
+    // ratio (made anew when it changed), the window on screen once.
+    bool Bereit();
+    static bool OhneBildpuffer();
+    // The surface in device pixels.
+    QSize Groesse() const;
+    // One pass into the off-screen picture (context current); a completed one replaces it.
+    void BildZeichnen(QSize groesse);
     bool Durchgang(int breite, int hoehe);
 
     RenderPass pass_;
@@ -86,6 +95,7 @@ private:
     bool fehlerGemeldet_ = false;
     bool gezeigt_ = false;  // the window has been on screen
     bool ersterDurchgang_ = true;
+    bool vorgezeichnet_ = false;  // JetztZeichnen drew the picture the next paint shows
     static inline bool glaetten_ = true;
 };
 

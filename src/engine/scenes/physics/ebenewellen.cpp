@@ -1,11 +1,13 @@
 #include "scenes/physics/ebenewellen.h"
 
 #include "core/zahltext.h"
+#include "objects/objektzeichnen.h"
 #include "scenes/zahlfeld.h"
 #include "view/flaechenwerte.h"
 #include "view/tkosys.h"
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <string>
 
@@ -122,14 +124,29 @@ void TEbeneWellen::Kompilieren(tWelle welle)
     funktion_ = NewFunction2V(formel_, "x", "y");
 }
 
+double TEbeneWellen::Zellweite() const
+{
+    // Points from the minimum in steps of d while 1,01 times the maximum is not passed.
+    const auto punkte = [](int min, int max, double d) {
+        const double grenze = 1.01 * max;
+        return grenze < min ? 0.0 : std::floor((grenze - min) / d) + 1;
+    };
+    const double jePunkt = 1 + 2.0 * e_.WellenGitter + 2.0 * e_.WellenFlaeche;
+    const double d = Gitterweite();
+    int k = 1;
+    while (punkte(e_.Feld.xmin, e_.Feld.xmax, k * d) * punkte(e_.Feld.ymin, e_.Feld.ymax, k * d) * jePunkt > AufwandMax)
+        ++k;
+    return k * d;
+}
+
 void TEbeneWellen::WelleZeichnen(const tWellenFarben& farben) const
 {
     if (!e_.WellenGitter && !e_.WellenFlaeche)
         return;
-    // Cells of Gitterweite in both directions, from the minimum while 1,01 times the
+    // Cells of Zellweite in both directions, from the minimum while 1,01 times the
     // maximum is not passed.
     const tWellenfeld& feld = e_.Feld;
-    const double d = Gitterweite();
+    const double d = Zellweite();
     const Flaechenwerte werte(*funktion_, feld.xmin, d, 1.01 * feld.xmax, feld.ymin, d, 1.01 * feld.ymax);
     if (e_.WellenGitter) {
         TKoSys::FarbeSetzen(farben.gitter);

@@ -99,6 +99,12 @@ public:
     int TimerIntervall() const;
     // Cell size of grid and surface in x and y: Wellenlaenge / WellenlaengeSchritte (cm).
     double Gitterweite() const { return double(e_.Wellenlaenge) / e_.WellenlaengeSchritte; }
+    // The cell size the grid and surface are drawn in: Gitterweite, or the least whole
+    // multiple of it whose wave stays within the work one object of the list may cost
+    // (AufwandMax: every point once, two lines and two faces per point). The finest wave
+    // the window allows would have 5,8 million points and take seconds a picture, with
+    // cells far smaller than a pixel.
+    double Zellweite() const;
 
     // The current time t in ms: 0 at the start, changed only by Takt and Reset.
     double WellenZeit() const { return zeit_; }
