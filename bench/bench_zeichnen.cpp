@@ -34,8 +34,9 @@
 // the scene "Ebene Wellen", which redraws on every tick of its timer (100 ms by default) and
 // compiles its formula on every pass: WavesLinear (its start settings), WavesInterference
 // ("P1 + P2 (Interferenz)" with grid and surface) and WavesLargest (the same over the largest
-// field the window allows, -30 ... 30, in cells of 0,25) and WavesFinest (that field in the
-// finest cells, 1/40, 2413 x 2413 points);
+// field the window allows, -30 ... 30, in cells of 0,25) and WavesFinest (that field at
+// the finest setting, 1/40, whose 2413 x 2413 points the scene draws in cells as wide as
+// keep it within the work one object may cost);
 // the other animated scenes at the heaviest settings their windows allow, mid-animation:
 // Rotation ("Winkel- und Bahngeschwindigkeit", accelerated, omega 5, r 5; 20 ms a tick),
 // LongitudinalLargest (the chain running on to 24 in 100 spaces), MembraneLargest ("Stehende
@@ -231,23 +232,19 @@ tEbeneWellenEinstellungen Interferenz()
 
 void WavesInterference(Programm& p) { Wellen(p, Interferenz()); }
 
-void WavesLargest(Programm& p)
+// "P1 + P2 (Interferenz)" over the largest field the window allows, in cells of
+// wellenlaenge / schritte.
+void GroessteWellen(Programm& p, int wellenlaenge, int schritte)
 {
     tEbeneWellenEinstellungen e = Interferenz();
     e.Feld = {-30, 30, -30, 30};
-    e.Wellenlaenge = 2;
-    e.WellenlaengeSchritte = 8;
+    e.Wellenlaenge = wellenlaenge;
+    e.WellenlaengeSchritte = schritte;
     Wellen(p, e);
 }
 
-void WavesFinest(Programm& p)
-{
-    tEbeneWellenEinstellungen e = Interferenz();
-    e.Feld = {-30, 30, -30, 30};
-    e.Wellenlaenge = 1;
-    e.WellenlaengeSchritte = 40;
-    Wellen(p, e);
-}
+void WavesLargest(Programm& p) { GroessteWellen(p, 2, 8); }
+void WavesFinest(Programm& p) { GroessteWellen(p, 1, 40); }
 
 // A scene switched on with these settings and advanced by `takte` ticks, in its slot.
 template <class Modell, class Einstellungen>
@@ -440,8 +437,10 @@ Aufnahme Aufnehmen(Programm& p, const GLRessourcen& markiert)
 }
 
 // A case: what the program holds, and how many degrees the view turns per iteration (the
-// floor keeps one capture per view, which for the largest pictures must stay few). A
-// picture of millions of pieces has no floor: its capture would take gigabytes.
+// floor keeps one capture per view, which for the largest pictures must stay few). A case
+// without floor is one whose replay cannot stand for the pass: a steep wave in cells of a
+// pixel or less has so many grid lines on faces that the replayed depths settle their ties
+// apart from the pass's in over 1 % of the pixels.
 struct Fall {
     const char* name;
     Einrichten einrichten;
@@ -658,7 +657,7 @@ long Wellenarbeit(const Programm& p, long double& summe)
             summe += fn->Eval(e.WAxpos, q * e.WAypos);
         if (!e.WellenGitter && !e.WellenFlaeche)
             return;
-        const double d = w->Gitterweite();
+        const double d = w->Zellweite();
         SchritteBis(e.Feld.ymin, d, 1.01 * e.Feld.ymax, [&](double y) {
             SchritteBis(e.Feld.xmin, d, 1.01 * e.Feld.xmax, [&](double x) {
                 ++n;
@@ -718,7 +717,7 @@ const Fall kFaelle[] = {
     {"WavesLinear", WavesLinear, 1},
     {"WavesInterference", WavesInterference, 10},
     {"WavesLargest", WavesLargest, 30},
-    {"WavesFinest", WavesFinest, 90, false},
+    {"WavesFinest", WavesFinest, 30, false},
     {"Rotation", Rotation, 1},
     {"LongitudinalLargest", LongitudinalLargest, 10},
     {"MembraneLargest", MembraneLargest, 30},

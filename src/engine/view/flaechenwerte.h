@@ -43,7 +43,9 @@ public:
         ecken_.push_back(y);
         ecken_.push_back(z);
     }
+    // Sends the corners collected as primitives of this kind and starts afresh.
     void Zeichnen(GLenum art);
+    std::size_t Anzahl() const { return ecken_.size() / 3; }
 
 private:
     std::vector<double> ecken_;

@@ -1,6 +1,7 @@
 // Text, balls, segments, box edges, the coloured box and the sphere of the primitives.
 
 #include "core/cp1252.h"
+#include "view/flaechenwerte.h"
 #include "view/glressourcen.h"
 #include "view/schritte.h"
 #include "view/tkosys.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <initializer_list>
 #include <limits>
 #include <numbers>
@@ -51,10 +53,16 @@ namespace {
 // coordinates at the centre. Under perspective the divisor is taken at the point of the ball
 // nearest the eye, so a near ball never comes out smaller than it shows; a ball reaching the
 // eye plane gives infinity.
-double PixelRadius(const std::array<double, 16>& projektion, const std::array<double, 16>& modell, double r)
+std::array<GLint, 4> Rahmen()
 {
     std::array<GLint, 4> rahmen{};
     glGetIntegerv(GL_VIEWPORT, rahmen.data());
+    return rahmen;
+}
+
+double PixelRadius(const std::array<double, 16>& projektion, const std::array<double, 16>& modell,
+                   const std::array<GLint, 4>& rahmen, double r)
+{
     // The whole map, column by column; the centre's image is its last column.
     std::array<double, 16> m{};
     for (int spalte = 0; spalte < 4; ++spalte)
@@ -105,7 +113,7 @@ void TKoSys::Punkt(int n, double x, double y, double z, double r) const
     glLoadIdentity();
     glTranslated(x, y, z);
     const std::array<double, 16> verschoben{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, x, y, z, 1};
-    const int m = KugelTeilung(n, PixelRadius(Matrix(GL_PROJECTION_MATRIX), verschoben, r));
+    const int m = KugelTeilung(n, PixelRadius(Matrix(GL_PROJECTION_MATRIX), verschoben, Rahmen(), r));
     gluSphere(GL->Quadrik, r, m, m);
     glPopMatrix();
 }
@@ -114,8 +122,63 @@ void TKoSys::Kugelkoerper(int n, double r) const
 {
     if (GL == nullptr || GL->Quadrik == nullptr)
         return;
-    const int m = KugelTeilung(n, PixelRadius(Matrix(GL_PROJECTION_MATRIX), Matrix(GL_MODELVIEW_MATRIX), r));
+    const int m = KugelTeilung(n, PixelRadius(Matrix(GL_PROJECTION_MATRIX), Matrix(GL_MODELVIEW_MATRIX), Rahmen(), r));
     gluSphere(GL->Quadrik, r, m, m);
+}
+
+namespace {
+
+// The faces of a ball of radius 1 about the origin in m slices and m stacks, as triangles
+// with their corners counter-clockwise seen from outside: stack j between the polar angles
+// pi j / m and pi (j + 1) / m from the top, slice i between the longitudes 2 pi i / m and
+// 2 pi (i + 1) / m. At the poles a cell is one triangle.
+const std::vector<tVektor3>& Einheitskugel(int m)
+{
+    static std::vector<std::vector<tVektor3>> kugeln;
+    if (static_cast<std::size_t>(m) >= kugeln.size())
+        kugeln.resize(static_cast<std::size_t>(m) + 1);
+    std::vector<tVektor3>& ecken = kugeln[static_cast<std::size_t>(m)];
+    if (!ecken.empty())
+        return ecken;
+    const auto punkt = [m](int j, int i) {
+        const double phi = std::numbers::pi * j / m, theta = 2 * std::numbers::pi * (i % m) / m;
+        return tVektor3{std::sin(phi) * std::cos(theta), std::sin(phi) * std::sin(theta), std::cos(phi)};
+    };
+    for (int j = 0; j < m; ++j)
+        for (int i = 0; i < m; ++i) {
+            const tVektor3 a = punkt(j, i), b = punkt(j + 1, i), c = punkt(j + 1, i + 1), d = punkt(j, i + 1);
+            if (j + 1 < m)
+                ecken.insert(ecken.end(), {a, b, c});
+            if (j > 0)
+                ecken.insert(ecken.end(), {a, c, d});
+        }
+    return ecken;
+}
+
+}  // namespace
+
+void TKoSys::Kugeln(int n, const std::vector<tKugel>& kugeln) const
+{
+    if (GL == nullptr || GL->Quadrik == nullptr || kugeln.empty())
+        return;
+    glPushMatrix();
+    glLoadIdentity();
+    const std::array<double, 16> projektion = Matrix(GL_PROJECTION_MATRIX);
+    const std::array<GLint, 4> rahmen = Rahmen();
+    Eckenpuffer ecken;
+    for (const tKugel& k : kugeln) {
+        const tVektor3& p = k.mitte;
+        const std::array<double, 16> verschoben{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, p.x, p.y, p.z, 1};
+        const int m = KugelTeilung(n, PixelRadius(projektion, verschoben, rahmen, k.r));
+        if (m < 2)
+            continue;  // no ball, as gluSphere draws none
+        for (const tVektor3& e : Einheitskugel(m))
+            ecken.Ecke(p.x + k.r * e.x, p.y + k.r * e.y, p.z + k.r * e.z);
+        if (ecken.Anzahl() > 1'000'000)
+            ecken.Zeichnen(GL_TRIANGLES);
+    }
+    ecken.Zeichnen(GL_TRIANGLES);
+    glPopMatrix();
 }
 
 void TKoSys::Strecke(double x1, double y1, double z1, double x2, double y2, double z2) const

@@ -63,6 +63,14 @@ public:
     // nothing.
     void Punkt(int n, double x, double y, double z, double r) const;
     void Kugelkoerper(int n, double r) const;
+    // Many balls, each as Punkt sizes it (its pieces on the sphere, in order, outward faces
+    // in front), in the current colour, sent to GL together: a lattice of a hundred
+    // thousand balls costs its faces, not a hundred thousand calls.
+    struct tKugel {
+        tVektor3 mitte;
+        double r;
+    };
+    void Kugeln(int n, const std::vector<tKugel>& kugeln) const;
     // The slices and stacks a ball of `pixel` radius on screen needs so that its outline
     // strays less than half a pixel from the circle, never more than n and at least 3 (n
     // itself when below 3); n for a radius not known.

@@ -143,7 +143,8 @@ void TPotentialtopf::KugelnZeichnen(const TKoSys& k) const
     // An axis the dimension lacks has its one lattice point at 0 and no factor.
     const std::vector<double> xe = Gitter(a, s), ye = mitY ? Gitter(a, s) : std::vector<double>{0},
                               ze = mitZ ? Gitter(a, s) : std::vector<double>{0};
-    k.FarbeSetzen({0.4f, 0.4f, 0.4f});
+    std::vector<TKoSys::tKugel> kugeln;
+    kugeln.reserve(xe.size() * ye.size() * ze.size());
     for (double x : xe)
         for (double y : ye)
             for (double z : ze) {
@@ -152,8 +153,10 @@ void TPotentialtopf::KugelnZeichnen(const TKoSys& k) const
                     r *= Psi2(e_.ny, y, a);
                 if (mitZ)
                     r *= Psi2(e_.nz, z, a);
-                k.Punkt(Unterteilung, x, y, z, r);
+                kugeln.push_back({{x, y, z}, r});
             }
+    k.FarbeSetzen({0.4f, 0.4f, 0.4f});
+    k.Kugeln(Unterteilung, kugeln);
 }
 
 }  // namespace orbisto
