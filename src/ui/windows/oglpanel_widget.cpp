@@ -117,8 +117,8 @@ bool TOGLPanel::Bereit()
         GLRessourcenFreigeben(ressourcen_);
         GLStarten();
     }
-    if (!pass_ || !ressourcen_.Vollstaendig())
-        return false;
+    if (!pass_ || !ressourcen_.Vollstaendig() || width() < 1 || height() < 1)
+        return false;  // a surface pushed to nothing by a splitter shows nothing
     // While the window comes up, its layout resizes the surface a few times before anybody
     // can see it, and each resize paints: only the picture of the first exposure is drawn.
     if (!gezeigt_) {
