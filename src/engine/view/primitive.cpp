@@ -60,15 +60,31 @@ std::array<GLint, 4> Rahmen()
     return rahmen;
 }
 
-double PixelRadius(const std::array<double, 16>& projektion, const std::array<double, 16>& modell,
-                   const std::array<GLint, 4>& rahmen, double r)
+// The whole map from the local frame to clip coordinates, column by column.
+std::array<double, 16> Abbildung(const std::array<double, 16>& projektion, const std::array<double, 16>& modell)
 {
-    // The whole map, column by column; the centre's image is its last column.
     std::array<double, 16> m{};
     for (int spalte = 0; spalte < 4; ++spalte)
         for (int zeile = 0; zeile < 4; ++zeile)
             for (int k = 0; k < 4; ++k)
                 m[4 * spalte + zeile] += projektion[4 * k + zeile] * modell[4 * spalte + k];
+    return m;
+}
+
+// The same for a frame that is only moved to p: the projection with p's image as its last
+// column.
+std::array<double, 16> Abbildung(const std::array<double, 16>& projektion, const tVektor3& p)
+{
+    std::array<double, 16> m = projektion;
+    for (int zeile = 0; zeile < 4; ++zeile)
+        m[12 + zeile] = projektion[zeile] * p.x + projektion[4 + zeile] * p.y + projektion[8 + zeile] * p.z +
+                        projektion[12 + zeile];
+    return m;
+}
+
+// m: the whole map (Abbildung); the centre's image is its last column.
+double PixelRadius(const std::array<double, 16>& m, const std::array<GLint, 4>& rahmen, double r)
+{
     const auto zeile = [&](int i) { return std::array<double, 3>{m[i], m[4 + i], m[8 + i]}; };
     const std::array<double, 3> wZeile = zeile(3);
     const double w =
@@ -112,8 +128,7 @@ void TKoSys::Punkt(int n, double x, double y, double z, double r) const
     glPushMatrix();
     glLoadIdentity();
     glTranslated(x, y, z);
-    const std::array<double, 16> verschoben{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, x, y, z, 1};
-    const int m = KugelTeilung(n, PixelRadius(Matrix(GL_PROJECTION_MATRIX), verschoben, Rahmen(), r));
+    const int m = KugelTeilung(n, PixelRadius(Abbildung(Matrix(GL_PROJECTION_MATRIX), tVektor3{x, y, z}), Rahmen(), r));
     gluSphere(GL->Quadrik, r, m, m);
     glPopMatrix();
 }
@@ -122,7 +137,8 @@ void TKoSys::Kugelkoerper(int n, double r) const
 {
     if (GL == nullptr || GL->Quadrik == nullptr)
         return;
-    const int m = KugelTeilung(n, PixelRadius(Matrix(GL_PROJECTION_MATRIX), Matrix(GL_MODELVIEW_MATRIX), Rahmen(), r));
+    const int m =
+        KugelTeilung(n, PixelRadius(Abbildung(Matrix(GL_PROJECTION_MATRIX), Matrix(GL_MODELVIEW_MATRIX)), Rahmen(), r));
     gluSphere(GL->Quadrik, r, m, m);
 }
 
@@ -168,13 +184,13 @@ void TKoSys::Kugeln(int n, const std::vector<tKugel>& kugeln) const
     Eckenpuffer ecken;
     for (const tKugel& k : kugeln) {
         const tVektor3& p = k.mitte;
-        const std::array<double, 16> verschoben{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, p.x, p.y, p.z, 1};
-        const int m = KugelTeilung(n, PixelRadius(projektion, verschoben, rahmen, k.r));
+        const int m = KugelTeilung(n, PixelRadius(Abbildung(projektion, p), rahmen, k.r));
         if (m < 2)
             continue;  // no ball, as gluSphere draws none
         for (const tVektor3& e : Einheitskugel(m))
             ecken.Ecke(p.x + k.r * e.x, p.y + k.r * e.y, p.z + k.r * e.z);
-        if (ecken.Anzahl() > 1'000'000)
+        // In parts, so that the rasteriser draws while the next part is made.
+        if (ecken.Anzahl() > 100'000)
             ecken.Zeichnen(GL_TRIANGLES);
     }
     ecken.Zeichnen(GL_TRIANGLES);
