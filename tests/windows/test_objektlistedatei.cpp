@@ -238,7 +238,11 @@ private slots:
     {
         QFETCH(QString, eintrag);
         QFETCH(tModus, modus);
-        Fuellen(Beispielliste());
+        // Without the point that cannot be drawn: a redraw while the box is open (a slow
+        // machine reaches the deferred one) would add its error box to the one asked about.
+        std::vector<t3DObjekt> liste = Beispielliste();
+        liste.pop_back();
+        Fuellen(liste);
         form->ModusSetzen(modus);
         programm->Gespeichert = false;
         const std::string listenDatei = programm->ListenDatei;
@@ -248,7 +252,7 @@ private slots:
         Waehlen(eintrag.toLatin1().constData());
         QCOMPARE(ok.texte(), QStringList{NurOriginal});
         QVERIFY(dialoge.isEmpty());
-        QCOMPARE(Liste(), Beispielliste());
+        QCOMPARE(Liste(), liste);
         QVERIFY(!programm->Gespeichert);
         QCOMPARE(programm->ListenDatei, listenDatei);
         QCOMPARE(programm->Modus, modus);
