@@ -95,11 +95,14 @@ void TOGLPanel::JetztZeichnen()
     // Qt shows a GL widget at most about once a frame and otherwise a little later. The pass
     // runs now all the same, so whoever asked for it (a scene's tick) finds it done and
     // knows what it cost; the paint then only shows its picture.
-    if (context() && Bereit()) {
+    if (context()) {
+        // Current first: Bereit may make the resources anew for another pixel ratio.
         makeCurrent();
-        BildZeichnen(Groesse());
+        if (Bereit()) {
+            BildZeichnen(Groesse());
+            vorgezeichnet_ = true;
+        }
         doneCurrent();
-        vorgezeichnet_ = true;
     }
     repaint();
 }
